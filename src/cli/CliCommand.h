@@ -1,0 +1,27 @@
+#pragma once
+// The subcommands of tessary-cli. Each takes the arguments after its own name and returns the
+// process exit status: 0 success, 1 usage error; the others are the command's own.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tessary::cli {
+
+using Arguments = std::vector<std::u16string>;
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+inline constexpr int kExitUsage = 1;
+
+int runPreviewCommand(const Arguments& args, Streams& io);
+
+// Reads all of standard input and splits it into lines: LF ends a line, a final CR is dropped,
+// and the text after the last LF is a line only when it is not empty.
+std::vector<std::u16string> readLines(std::istream& in);
+
+}  // namespace tessary::cli

@@ -1,0 +1,70 @@
+#include "engine/AdvancedRule.h"
+
+#include "engine/NumberText.h"
+#include "engine/StringPrimitives.h"
+
+namespace tessary {
+
+namespace {
+void listPositions(std::u16string_view name, std::u16string_view separator,
+                   std::vector<std::size_t>& positions) {
+    positions.clear();
+    auto p = Find(name, separator, 0);
+    while (p) {
+        positions.push_back(*p);
+        if (*p + 1 > name.size()) break;
+        p = Find(name, separator, static_cast<std::int64_t>(*p + 1));
+    }
+}
+}  // namespace
+
+std::vector<std::size_t> separatorPositions(std::u16string_view name,
+                                            std::u16string_view separator) {
+    std::vector<std::size_t> positions;
+    listPositions(name, separator, positions);
+    return positions;
+}
+
+SetupOutcome AdvancedRule::setUp() {
+    n_ = readNumber(options_.n);
+    from_ = readNumber(options_.from);
+    to_ = readNumber(options_.to);
+    if (!options_.mode1) {
+        if (to_ <= from_ || to_ <= 0 || from_ <= 0) {
+            return {SetupOutcome::StopWithMessage, kMessageEndNotAfterStart};
+        }
+    } else if (n_ <= 0) {
+        return {SetupOutcome::StopSilently, {}};
+    }
+    return {};
+}
+
+void AdvancedRule::applyToRow(int, FileNameParts& parts) {
+    std::u16string& name = parts.name();
+    listPositions(name, options_.separator, positions_);
+    const std::int64_t k = static_cast<std::int64_t>(positions_.size());
+    if (k == 0) return;
+    const std::int64_t length = static_cast<std::int64_t>(name.size());
+    auto at = [&](std::int64_t occurrence) {
+        return static_cast<std::int64_t>(positions_[static_cast<std::size_t>(occurrence - 1)]);
+    };
+
+    if (!options_.mode1) {
+        // The head keeps the first unit of the from-th separator; the tail starts with the to-th.
+        if (to_ <= k) {
+            name = Left(name, at(from_) + 1) + options_.replacement + Right(name, length - at(to_));
+        }
+        return;
+    }
+    if (n_ > k) return;
+    const std::int64_t c = at(n_);
+    std::u16string before = Left(name, c);
+    std::u16string rest = Right(name, length - c);
+    if (!options_.invert) {
+        if (!before.empty()) name = options_.replacement + rest;
+    } else {
+        if (!rest.empty()) name = before + options_.replacement;
+    }
+}
+
+}  // namespace tessary

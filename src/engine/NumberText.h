@@ -1,0 +1,13 @@
+#pragma once
+// Numbers typed into the window's edits: the leading decimal digits count, the rest is ignored,
+// and an empty text reads as 0 (leading blanks and one sign are accepted, as the C library's
+// conversion does). Values beyond 32 bits are held at the nearest 32-bit limit.
+
+#include <cstdint>
+#include <string_view>
+
+namespace tessary {
+
+std::int32_t readNumber(std::u16string_view text);
+
+}  // namespace tessary

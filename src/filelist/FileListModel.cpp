@@ -1,0 +1,110 @@
+#include "filelist/FileListModel.h"
+
+#include <algorithm>
+
+namespace tessary {
+
+namespace {
+const std::u16string kEmpty;
+const ColumnInfo kNoColumn;
+
+int clampIndex(int index, int size) { return std::clamp(index, 0, size); }
+}  // namespace
+
+std::vector<ColumnInfo> FileListModel::standardColumns() {
+    return {
+        {u"文件名", 200}, {u"预览", 200},      {u"大小", 100},     {u"路径", 100},   {u"状态", 100},
+        {u"File Name", 100}, {u"Full Path", 100}, {u"修改日期", 100}, {u"扩展名", 100},
+    };
+}
+
+std::vector<ColumnInfo> FileListModel::tagColumns() {
+    return {{u"Title", 100}, {u"Artist", 100}, {u"Album", 100},
+            {u"Year", 100},  {u"Genre", 100},  {u"Track", 100}};
+}
+
+FileListModel FileListModel::withStandardColumns() {
+    FileListModel model;
+    model.columns_ = standardColumns();
+    return model;
+}
+
+const std::u16string& FileListModel::text(int row, int column) const {
+    if (!hasRow(row) || column < 0) return kEmpty;
+    const auto& texts = rows_[row].texts;
+    return static_cast<std::size_t>(column) < texts.size() ? texts[column] : kEmpty;
+}
+
+void FileListModel::setText(int row, int column, std::u16string text) {
+    if (!hasRow(row) || column < 0) return;
+    auto& texts = rows_[row].texts;
+    if (static_cast<std::size_t>(column) >= texts.size()) {
+        if (text.empty()) return;
+        texts.resize(column + 1);
+    }
+    texts[column] = std::move(text);
+}
+
+int FileListModel::insertRow(int row, std::u16string fileName) {
+    const int at = clampIndex(row, rowCount());
+    Row fresh;
+    fresh.texts.reserve(std::max(columnCount(), kFixedColumnCount));
+    fresh.texts.push_back(std::move(fileName));
+    fresh.value = at;
+    rows_.insert(rows_.begin() + at, std::move(fresh));
+    return at;
+}
+
+void FileListModel::deleteRow(int row) {
+    if (hasRow(row)) rows_.erase(rows_.begin() + row);
+}
+
+void FileListModel::deleteAllRows() {
+    rows_.clear();
+    rows_.shrink_to_fit();
+}
+
+std::int32_t FileListModel::itemValue(int row) const { return hasRow(row) ? rows_[row].value : 0; }
+
+void FileListModel::setItemValue(int row, std::int32_t value) {
+    if (hasRow(row)) rows_[row].value = value;
+}
+
+const ColumnInfo& FileListModel::column(int column) const {
+    return column >= 0 && column < columnCount() ? columns_[column] : kNoColumn;
+}
+
+void FileListModel::insertColumn(int column, std::u16string header, int width) {
+    const int at = clampIndex(column, columnCount());
+    columns_.insert(columns_.begin() + at, ColumnInfo{std::move(header), width});
+    for (auto& row : rows_) {
+        if (static_cast<std::size_t>(at) < row.texts.size()) {
+            row.texts.insert(row.texts.begin() + at, std::u16string());
+        }
+    }
+}
+
+void FileListModel::deleteColumn(int column) {
+    if (column < 0 || column >= columnCount()) return;
+    columns_.erase(columns_.begin() + column);
+    for (auto& row : rows_) {
+        if (static_cast<std::size_t>(column) < row.texts.size()) {
+            row.texts.erase(row.texts.begin() + column);
+        }
+    }
+}
+
+std::size_t FileListModel::bytesUsed() const {
+    // Strings longer than the small-string buffer own a heap block of capacity + 1 units.
+    constexpr std::size_t smallCapacity = (sizeof(std::u16string) - sizeof(void*) * 2) / 2 - 1;
+    std::size_t bytes = rows_.capacity() * sizeof(Row);
+    for (const auto& row : rows_) {
+        bytes += row.texts.capacity() * sizeof(std::u16string);
+        for (const auto& t : row.texts) {
+            if (t.capacity() > smallCapacity) bytes += (t.capacity() + 1) * sizeof(char16_t);
+        }
+    }
+    return bytes;
+}
+
+}  // namespace tessary

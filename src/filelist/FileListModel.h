@@ -1,0 +1,89 @@
+#pragma once
+// The file list: the only store of per-file state. An ordered table of rows, each a tuple of
+// column texts addressed by fixed column numbers, plus one 32-bit item value. The list view of
+// the main window only displays it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessary {
+
+// Fixed column numbers; they never change with the display order.
+enum Column : int {
+    ColFileName = 0,
+    ColPreview = 1,
+    ColSize = 2,
+    ColPath = 3,
+    ColStatus = 4,
+    ColOriginalName = 5,
+    ColFullPath = 6,
+    ColDateModified = 7,
+    ColExtension = 8,
+    // Present only while tags are shown.
+    ColTitle = 9,
+    ColArtist = 10,
+    ColAlbum = 11,
+    ColYear = 12,
+    ColGenre = 13,
+    ColTrack = 14,
+};
+
+inline constexpr int kFixedColumnCount = 9;
+inline constexpr int kColumnCountWithTags = 15;
+
+inline constexpr char16_t kStatusUnchanged[] = u"未修改";
+
+struct ColumnInfo {
+    std::u16string header;
+    int width = 0;
+};
+
+class FileListModel {
+public:
+    // An empty list without columns; withStandardColumns() gives the nine of the main window.
+    FileListModel() = default;
+    static FileListModel withStandardColumns();
+    static std::vector<ColumnInfo> standardColumns();
+    static std::vector<ColumnInfo> tagColumns();
+
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    bool hasRow(int row) const { return row >= 0 && row < rowCount(); }
+
+    // The text of a cell; empty for a row or column that does not exist.
+    const std::u16string& text(int row, int column) const;
+    // Ignored for a row that does not exist; a column beyond the row's texts is stored all the
+    // same, as the list control keeps sub-item texts.
+    void setText(int row, int column, std::u16string text);
+
+    // Inserts a row holding fileName in column 0 at `row` (clamped to 0..rowCount) and returns
+    // its index. Its item value is that index.
+    int insertRow(int row, std::u16string fileName);
+    void deleteRow(int row);
+    void deleteAllRows();
+
+    std::int32_t itemValue(int row) const;
+    void setItemValue(int row, std::int32_t value);
+
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    const ColumnInfo& column(int column) const;
+    // Inserts a column at `column` (clamped); the texts of later columns move right with it.
+    void insertColumn(int column, std::u16string header, int width);
+    // Deletes a column and its texts; later columns move left.
+    void deleteColumn(int column);
+
+    // Bytes held by the rows (strings, their buffers and the table), for measurements.
+    std::size_t bytesUsed() const;
+
+private:
+    struct Row {
+        std::vector<std::u16string> texts;
+        std::int32_t value = 0;
+    };
+
+    std::vector<ColumnInfo> columns_;
+    std::vector<Row> rows_;
+};
+
+}  // namespace tessary

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The native and the Windows build of tessary-cli must print the same bytes and exit the same
+# way on the same input (the Windows one runs under Wine; the caller has set up its prefix).
+set -uo pipefail
+native="$1"
+windows="$2"
+input=$'artist-title-album.mp3\nabcdef.txt\n照片 2024.jpg\nREADME\n.profile\narchive.\n'
+failures=0
+
+check() {
+    local n_out w_out n_rc w_rc
+    n_out=$(printf '%s' "$input" | "$native" "$@" 2>&1); n_rc=$?
+    w_out=$(printf '%s' "$input" | wine "$windows" "$@" 2>&1); w_rc=$?
+    if [[ "$n_out" != "$w_out" || $n_rc -ne $w_rc ]]; then
+        echo "differs: $* (native $n_rc, windows $w_rc)"
+        diff <(echo "$n_out") <(echo "$w_out")
+        failures=$((failures + 1))
+    fi
+}
+
+check preview --rule newname --name 照片
+check preview --rule swap
+check preview --page insert --text 新/N --seq --start 7 --digits 3 --at tail --pos 2
+check preview --page delete --count 2 --pos 3 --object ext
+check preview --page replace --find a --with 啊
+check preview --page replace --by position --count 2 --pos 2 --with XY --invert
+check preview --page advanced --sep - --with X --n 2 --invert
+check preview --page advanced --sep - --with X --mode 2 --from 2 --to 1
+check preview --page bogus
+exit $((failures > 0))
