@@ -10,7 +10,7 @@
 namespace tessary {
 
 class AnsiCodePage {
-public:
+  public:
     virtual ~AnsiCodePage() = default;
     virtual std::string encode(std::u16string_view text) const = 0;
     virtual std::u16string decode(std::string_view bytes) const = 0;

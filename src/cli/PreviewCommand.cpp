@@ -1,9 +1,9 @@
 // tessary-cli preview: the preview of one page over file names read from standard input.
 
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <functional>
 
 #include "cli/CliCommand.h"
 #include "cli/Utf8.h"
@@ -47,16 +47,19 @@ bool choose(const std::u16string& value, std::initializer_list<const char16_t*> 
 
 const std::map<std::u16string, Setter>& valueOptions() {
     static const std::map<std::u16string, Setter> table = {
-        {u"--page", [](Parsed& p, const std::u16string& v) {
+        {u"--page",
+         [](Parsed& p, const std::u16string& v) {
              return choose(v, {u"basic", u"insert", u"delete", u"replace", u"advanced"}, p.page);
          }},
-        {u"--object", [](Parsed& p, const std::u16string& v) {
+        {u"--object",
+         [](Parsed& p, const std::u16string& v) {
              int i = 0;
              if (!choose(v, {u"name", u"ext"}, i)) return false;
              p.options.editExtension = i == 1;
              return true;
          }},
-        {u"--rule", [](Parsed& p, const std::u16string& v) {
+        {u"--rule",
+         [](Parsed& p, const std::u16string& v) {
              int i = 0;
              if (!choose(v, {u"newext", u"newname", u"delext", u"swap"}, i)) return false;
              auto& b = p.options.basic;
@@ -66,10 +69,14 @@ const std::map<std::u16string, Setter>& valueOptions() {
              b.swapChecked = i == 3;
              return true;
          }},
-        {u"--ext", [](Parsed& p, const std::u16string& v) { return p.options.basic.newExtension = v, true; }},
-        {u"--name", [](Parsed& p, const std::u16string& v) { return p.options.basic.newName = v, true; }},
-        {u"--text", [](Parsed& p, const std::u16string& v) { return p.options.insert.text = v, true; }},
-        {u"--at", [](Parsed& p, const std::u16string& v) {
+        {u"--ext",
+         [](Parsed& p, const std::u16string& v) { return p.options.basic.newExtension = v, true; }},
+        {u"--name",
+         [](Parsed& p, const std::u16string& v) { return p.options.basic.newName = v, true; }},
+        {u"--text",
+         [](Parsed& p, const std::u16string& v) { return p.options.insert.text = v, true; }},
+        {u"--at",
+         [](Parsed& p, const std::u16string& v) {
              int i = 0;
              if (!choose(v, {u"head", u"tail"}, i)) return false;
              p.options.insert.fromHead = i == 0;
@@ -77,40 +84,52 @@ const std::map<std::u16string, Setter>& valueOptions() {
              p.options.del.fromTail = p.options.replace.fromTail = i == 1;
              return true;
          }},
-        {u"--pos", [](Parsed& p, const std::u16string& v) {
+        {u"--pos",
+         [](Parsed& p, const std::u16string& v) {
              p.options.insert.position = p.options.del.position = p.options.replace.position = v;
              return true;
          }},
-        {u"--start", [](Parsed& p, const std::u16string& v) { return p.options.insert.start = v, true; }},
-        {u"--step", [](Parsed& p, const std::u16string& v) { return p.options.insert.step = v, true; }},
-        {u"--digits", [](Parsed& p, const std::u16string& v) { return p.options.insert.digits = v, true; }},
-        {u"--count", [](Parsed& p, const std::u16string& v) {
+        {u"--start",
+         [](Parsed& p, const std::u16string& v) { return p.options.insert.start = v, true; }},
+        {u"--step",
+         [](Parsed& p, const std::u16string& v) { return p.options.insert.step = v, true; }},
+        {u"--digits",
+         [](Parsed& p, const std::u16string& v) { return p.options.insert.digits = v, true; }},
+        {u"--count",
+         [](Parsed& p, const std::u16string& v) {
              p.options.del.count = p.options.replace.count = v;
              return true;
          }},
-        {u"--by", [](Parsed& p, const std::u16string& v) {
+        {u"--by",
+         [](Parsed& p, const std::u16string& v) {
              int i = 0;
              if (!choose(v, {u"text", u"position"}, i)) return false;
              p.options.replace.byText = i == 0;
              p.options.replace.byPosition = i == 1;
              return true;
          }},
-        {u"--find", [](Parsed& p, const std::u16string& v) { return p.options.replace.find = v, true; }},
-        {u"--with", [](Parsed& p, const std::u16string& v) {
+        {u"--find",
+         [](Parsed& p, const std::u16string& v) { return p.options.replace.find = v, true; }},
+        {u"--with",
+         [](Parsed& p, const std::u16string& v) {
              p.options.replace.withText = p.options.replace.withRun = v;
              p.options.advanced.replacement = v;
              return true;
          }},
-        {u"--sep", [](Parsed& p, const std::u16string& v) { return p.options.advanced.separator = v, true; }},
-        {u"--mode", [](Parsed& p, const std::u16string& v) {
+        {u"--sep",
+         [](Parsed& p, const std::u16string& v) { return p.options.advanced.separator = v, true; }},
+        {u"--mode",
+         [](Parsed& p, const std::u16string& v) {
              int i = 0;
              if (!choose(v, {u"1", u"2"}, i)) return false;
              p.options.advanced.mode1 = i == 0;
              return true;
          }},
         {u"--n", [](Parsed& p, const std::u16string& v) { return p.options.advanced.n = v, true; }},
-        {u"--from", [](Parsed& p, const std::u16string& v) { return p.options.advanced.from = v, true; }},
-        {u"--to", [](Parsed& p, const std::u16string& v) { return p.options.advanced.to = v, true; }},
+        {u"--from",
+         [](Parsed& p, const std::u16string& v) { return p.options.advanced.from = v, true; }},
+        {u"--to",
+         [](Parsed& p, const std::u16string& v) { return p.options.advanced.to = v, true; }},
     };
     return table;
 }

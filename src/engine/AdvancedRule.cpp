@@ -52,18 +52,17 @@ void AdvancedRule::applyToRow(int, FileNameParts& parts) {
     if (!options_.mode1) {
         // The head keeps the first unit of the from-th separator; the tail starts with the to-th.
         if (to_ <= k) {
-            name = Left(name, at(from_) + 1) + options_.replacement + Right(name, length - at(to_));
+            SpliceEnds(name, at(from_) + 1, options_.replacement, length - at(to_));
         }
         return;
     }
     if (n_ > k) return;
-    const std::int64_t c = at(n_);
-    std::u16string before = Left(name, c);
-    std::u16string rest = Right(name, length - c);
+    // Before the n-th occurrence lie c units; it and what follows it are the rest.
+    const std::size_t c = positions_[static_cast<std::size_t>(n_ - 1)];
     if (!options_.invert) {
-        if (!before.empty()) name = options_.replacement + rest;
+        if (c > 0) name.replace(0, c, options_.replacement);
     } else {
-        if (!rest.empty()) name = before + options_.replacement;
+        if (c < name.size()) name.replace(c, std::u16string::npos, options_.replacement);
     }
 }
 

@@ -14,15 +14,16 @@ inline constexpr char16_t kMessageEndNotAfterStart[] = u"终止值应该大于�
 
 // Positions of every occurrence of separator in name; each search starts one unit after the
 // last match, so occurrences may overlap, and an empty separator is found at 0 to length.
-std::vector<std::size_t> separatorPositions(std::u16string_view name, std::u16string_view separator);
+std::vector<std::size_t> separatorPositions(std::u16string_view name,
+                                            std::u16string_view separator);
 
 class AdvancedRule : public RenameRule {
-public:
+  public:
     explicit AdvancedRule(AdvancedOptions options) : options_(std::move(options)) {}
     SetupOutcome setUp() override;
     void applyToRow(int row, FileNameParts& parts) override;
 
-private:
+  private:
     AdvancedOptions options_;
     std::int64_t n_ = 0;
     std::int64_t from_ = 0;

@@ -8,13 +8,13 @@
 namespace tessary {
 
 class BasicRule : public RenameRule {
-public:
+  public:
     explicit BasicRule(BasicOptions options) : options_(std::move(options)) {}
     SetupOutcome setUp() override;
     void applyToRow(int row, FileNameParts& parts) override;
     bool usesSwappedJoin() const override { return kind_ == Kind::Swap; }
 
-private:
+  private:
     enum class Kind { None, NewName, NewExtension, DeleteExtension, Swap };
     BasicOptions options_;
     Kind kind_ = Kind::None;

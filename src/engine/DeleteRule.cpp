@@ -26,9 +26,9 @@ void DeleteRule::applyToRow(int, FileNameParts& parts) {
     const std::int64_t n = count_;
     const std::int64_t s = start_;
     if (direction_ == Direction::Head) {
-        name = Left(name, s) + Right(name, length - n - s);
+        SpliceEnds(name, s, {}, length - n - s);
     } else {
-        name = Left(name, length - n - s) + Right(name, s);
+        SpliceEnds(name, length - n - s, {}, s);
     }
 }
 

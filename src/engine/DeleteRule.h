@@ -7,12 +7,12 @@
 namespace tessary {
 
 class DeleteRule : public RenameRule {
-public:
+  public:
     explicit DeleteRule(DeleteOptions options) : options_(std::move(options)) {}
     SetupOutcome setUp() override;
     void applyToRow(int row, FileNameParts& parts) override;
 
-private:
+  private:
     enum class Direction { None, Head, Tail };
     DeleteOptions options_;
     Direction direction_ = Direction::None;

@@ -1,14 +1,31 @@
 #include "engine/FileNameParts.h"
 
+#include <iterator>
 #include <string>
 
 namespace tessary {
 
 FileNameParts FileNameParts::fromFileName(std::u16string_view fileName) {
     FileNameParts parts;
-    parts.fileName_ = std::u16string(fileName);
-    parts.splitFileName();
+    parts.assignFileName(fileName);
     return parts;
+}
+
+void FileNameParts::assignFileName(std::u16string_view fileName) {
+    fileName_.assign(fileName);
+    joinedName_.clear();
+    fullPath_.clear();
+    folder_.clear();
+    drive_.clear();
+    extensionSelected_ = false;
+    const std::size_t d = fileName.rfind(u'.');
+    if (d == std::u16string_view::npos) {
+        mainName_.assign(fileName);
+        extension_.clear();
+    } else {
+        mainName_.assign(fileName.substr(0, d));
+        extension_.assign(fileName.substr(d + 1));
+    }
 }
 
 FileNameParts FileNameParts::fromFullPath(std::u16string_view fullPath, bool split) {
@@ -17,28 +34,27 @@ FileNameParts FileNameParts::fromFullPath(std::u16string_view fullPath, bool spl
     parts.fullPath_ = std::u16string(fullPath);
     const std::size_t b = fullPath.rfind(u'\\');
     if (b == std::u16string_view::npos) return parts;
-    parts.folder_ = std::u16string(fullPath.substr(0, b + 1));
-    parts.fileName_ = std::u16string(fullPath.substr(b + 1));
-    parts.drive_ = parts.folder_.substr(0, parts.folder_.find(u'\\'));
+    std::u16string folder(fullPath.substr(0, b + 1));
+    parts.assignFileName(fullPath.substr(b + 1));
+    parts.fullPath_ = std::u16string(fullPath);
+    parts.drive_ = folder.substr(0, folder.find(u'\\'));
     // A doubled backslash before the name leaves the folder with a single final one.
-    if (b > 0 && fullPath[b - 1] == u'\\') parts.folder_.pop_back();
-    parts.splitFileName();
+    if (b > 0 && fullPath[b - 1] == u'\\') folder.pop_back();
+    parts.folder_ = std::move(folder);
     return parts;
-}
-
-void FileNameParts::splitFileName() {
-    const std::size_t d = fileName_.rfind(u'.');
-    if (d == std::u16string::npos) {
-        mainName_ = fileName_;
-        return;
-    }
-    mainName_ = fileName_.substr(0, d);
-    extension_ = fileName_.substr(d + 1);
 }
 
 void FileNameParts::appendCounter(long long n) {
     mainName_ += u'(';
-    for (char c : std::to_string(n)) mainName_ += static_cast<char16_t>(c);
+    char16_t digits[24];
+    char16_t* first = std::end(digits);
+    unsigned long long magnitude = n < 0 ? 0 - static_cast<unsigned long long>(n) : n;
+    do {
+        *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (n < 0) *--first = u'-';
+    mainName_.append(first, std::end(digits));
     mainName_ += u')';
 }
 
@@ -47,7 +63,7 @@ void FileNameParts::selectExtension() {
     extensionSelected_ = true;
 }
 
-std::u16string FileNameParts::join() {
+const std::u16string& FileNameParts::join() {
     if (extensionSelected_) {
         mainName_.swap(extension_);
         extensionSelected_ = false;
@@ -62,7 +78,7 @@ std::u16string FileNameParts::join() {
     return joinedName_;
 }
 
-std::u16string FileNameParts::joinSwapped() {
+const std::u16string& FileNameParts::joinSwapped() {
     joinedName_ = extension_;
     if (!mainName_.empty()) {
         joinedName_ += u'.';

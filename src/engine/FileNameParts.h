@@ -9,11 +9,14 @@
 namespace tessary {
 
 class FileNameParts {
-public:
+  public:
     FileNameParts() = default;
 
     // A bare file name such as the FileName column holds.
     static FileNameParts fromFileName(std::u16string_view fileName);
+    // The same as fromFileName, reusing this object's buffers: the preview keeps one object
+    // for all its rows so that long lists cost no allocation per row.
+    void assignFileName(std::u16string_view fileName);
     // A full path with backslashes; without `split`, or for a path of 3 units or fewer (a drive
     // root), every field stays empty.
     static FileNameParts fromFullPath(std::u16string_view fullPath, bool split = true);
@@ -27,8 +30,8 @@ public:
     const std::u16string& drive() const { return drive_; }
     bool extensionSelected() const { return extensionSelected_; }
 
-    void setMainName(std::u16string text) { mainName_ = std::move(text); }
-    void setExtension(std::u16string text) { extension_ = std::move(text); }
+    void setMainName(std::u16string_view text) { mainName_.assign(text); }
+    void setExtension(std::u16string_view text) { extension_.assign(text); }
     // The main name a rule edits; after selectExtension() this is the extension.
     std::u16string& name() { return mainName_; }
 
@@ -37,14 +40,13 @@ public:
     // Exchanges main name and extension so that rules edit the extension; join() undoes it.
     void selectExtension();
 
-    // Main name, then "." and the extension unless it is empty.
-    std::u16string join();
+    // Main name, then "." and the extension unless it is empty. The result is the joined name,
+    // valid until the parts are joined again.
+    const std::u16string& join();
     // Extension, then "." and the main name unless it is empty.
-    std::u16string joinSwapped();
+    const std::u16string& joinSwapped();
 
-private:
-    void splitFileName();
-
+  private:
     std::u16string mainName_;
     std::u16string extension_;
     std::u16string joinedName_;

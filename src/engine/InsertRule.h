@@ -12,16 +12,17 @@ namespace tessary {
 void removeForbiddenInsertCharacters(std::u16string& text);
 
 class InsertRule : public RenameRule {
-public:
+  public:
     explicit InsertRule(InsertOptions options) : options_(std::move(options)) {}
     SetupOutcome setUp() override;
     void applyToRow(int row, FileNameParts& parts) override;
 
-private:
+  private:
     InsertOptions options_;
     bool fromTail_ = false;
     std::int64_t start_ = 0;  // 0-based insertion position
     SequenceCounter counter_;
+    std::u16string text_;  // the text of the current row, kept to reuse its buffer
 };
 
 }  // namespace tessary

@@ -52,9 +52,11 @@ PreviewOutcome runPreview(FileListModel& model, int pageIndex, const PageOptions
     if (runRows) {
         const bool editExtension = options.editExtension && pageIndex != PageBasic;
         const bool swapped = rule->usesSwappedJoin();
-        // The row count is read again for every row.
+        // One parts object serves every row, reusing its buffers. The row count is read again
+        // for every row.
+        FileNameParts parts;
         for (int row = 0; row < model.rowCount(); ++row) {
-            FileNameParts parts = FileNameParts::fromFileName(model.text(row, ColFileName));
+            parts.assignFileName(model.text(row, ColFileName));
             if (editExtension) parts.selectExtension();
             rule->applyToRow(row, parts);
             model.setText(row, ColPreview, swapped ? parts.joinSwapped() : parts.join());

@@ -11,17 +11,17 @@ namespace tessary {
 
 struct SetupOutcome {
     enum Kind {
-        Continue,          // run every row
-        SkipRows,          // nothing to do: no row is written, but the preview still completes
-        StopSilently,      // stop the preview: nothing written, Apply left as it is
-        StopWithMessage,   // likewise, after showing `message`
+        Continue,         // run every row
+        SkipRows,         // nothing to do: no row is written, but the preview still completes
+        StopSilently,     // stop the preview: nothing written, Apply left as it is
+        StopWithMessage,  // likewise, after showing `message`
     };
     Kind kind = Continue;
     std::u16string message;
 };
 
 class RenameRule {
-public:
+  public:
     virtual ~RenameRule() = default;
     virtual SetupOutcome setUp() = 0;
     virtual void applyToRow(int row, FileNameParts& parts) = 0;

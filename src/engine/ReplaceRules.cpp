@@ -28,22 +28,19 @@ void ReplaceByPositionRule::applyToRow(int, FileNameParts& parts) {
     const std::int64_t n = count_;
     const std::int64_t s = start_;
     // A is the text before the run, C the run, B the text after it.
-    std::u16string a, c, b;
-    if (options_.fromHead) {
-        a = Left(name, s);
-        c = Mid(name, s, n);
-        b = Right(name, length - n - s);
-    } else {
-        a = Left(name, length - n - s);
-        c = Mid(name, length - n - s, n);
-        b = Right(name, s);
-    }
+    const std::int64_t keepLeft = options_.fromHead ? s : length - n - s;
+    const std::int64_t keepRight = options_.fromHead ? length - n - s : s;
     const std::u16string& with = options_.withRun;
     if (!options_.invert) {
-        name = a + with + b;
-    } else {
-        name = (a.empty() ? u"" : with) + c + (b.empty() ? u"" : with);
+        SpliceEnds(name, keepLeft, with, keepRight);
+        return;
     }
+    const bool hasA = !Left(name, keepLeft).empty();
+    const bool hasB = !Right(name, keepRight).empty();
+    std::u16string inverted = hasA ? with : std::u16string();
+    inverted += Mid(name, keepLeft, n);
+    if (hasB) inverted += with;
+    name = std::move(inverted);
 }
 
 }  // namespace tessary

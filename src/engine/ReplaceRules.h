@@ -8,22 +8,22 @@
 namespace tessary {
 
 class ReplaceByTextRule : public RenameRule {
-public:
+  public:
     explicit ReplaceByTextRule(ReplaceOptions options) : options_(std::move(options)) {}
     SetupOutcome setUp() override;
     void applyToRow(int row, FileNameParts& parts) override;
 
-private:
+  private:
     ReplaceOptions options_;
 };
 
 class ReplaceByPositionRule : public RenameRule {
-public:
+  public:
     explicit ReplaceByPositionRule(ReplaceOptions options) : options_(std::move(options)) {}
     SetupOutcome setUp() override;
     void applyToRow(int row, FileNameParts& parts) override;
 
-private:
+  private:
     ReplaceOptions options_;
     std::int64_t count_ = 0;
     std::int64_t start_ = 0;

@@ -8,9 +8,11 @@ namespace tessary {
 
 // v in decimal, with zeros in front up to `digits` characters, but never more than nine zeros.
 std::u16string formatSequenceNumber(std::int64_t value, std::int64_t digits);
+// The same, written over `out` (whose buffer is reused).
+void formatSequenceNumber(std::int64_t value, std::int64_t digits, std::u16string& out);
 
 class SequenceCounter {
-public:
+  public:
     SequenceCounter() = default;
     SequenceCounter(std::int64_t start, std::int64_t step, std::int64_t digits)
         : current_(start), start_(start), step_(step), digits_(digits) {}
@@ -19,7 +21,7 @@ public:
     const std::u16string& next();
     const std::u16string& lastText() const { return text_; }
 
-private:
+  private:
     std::int64_t current_ = 0;
     std::int64_t start_ = 0;
     std::int64_t step_ = 1;

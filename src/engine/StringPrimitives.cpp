@@ -36,20 +36,39 @@ int Replace(std::u16string& s, std::u16string_view from, std::u16string_view to)
     if (from.empty()) return 0;
     std::size_t at = s.find(from);
     if (at == std::u16string::npos) return 0;
-    std::u16string result;
-    result.reserve(s.size());
-    std::size_t done = 0;
     int count = 0;
-    while (at != std::u16string::npos) {
+    if (from.size() == to.size()) {
+        for (; at != std::u16string::npos; at = s.find(from, at + from.size()), ++count) {
+            s.replace(at, to.size(), to);
+        }
+        return count;
+    }
+    // The result is built aside and swapped in; the buffer is kept for the next call.
+    thread_local std::u16string result;
+    result.clear();
+    std::size_t done = 0;
+    for (; at != std::u16string::npos; at = s.find(from, done), ++count) {
         result.append(s, done, at - done);
         result.append(to);
         done = at + from.size();
-        ++count;
-        at = s.find(from, done);
     }
     result.append(s, done, std::u16string::npos);
-    s = std::move(result);
+    s.swap(result);
     return count;
+}
+
+void SpliceEnds(std::u16string& s, std::int64_t left, std::u16string_view middle,
+                std::int64_t right) {
+    const std::size_t keepLeft = clampCount(left, s.size());
+    const std::size_t keepRight = clampCount(right, s.size());
+    if (keepLeft + keepRight <= s.size()) {
+        s.replace(keepLeft, s.size() - keepLeft - keepRight, middle);
+        return;
+    }
+    std::u16string joined = Left(s, left);
+    joined.append(middle);
+    joined.append(Right(s, right));
+    s = std::move(joined);
 }
 
 }  // namespace tessary

@@ -26,4 +26,9 @@ std::optional<std::size_t> Find(std::u16string_view s, std::u16string_view t, st
 // `from` changes nothing. Returns the number of replacements.
 int Replace(std::u16string& s, std::u16string_view from, std::u16string_view to);
 
+// s := Left(s, left) + middle + Right(s, right), with the same clamping, done in place when the
+// two ends do not overlap (the rules use it on every row, so it avoids temporaries).
+void SpliceEnds(std::u16string& s, std::int64_t left, std::u16string_view middle,
+                std::int64_t right);
+
 }  // namespace tessary

@@ -13,8 +13,9 @@ int clampIndex(int index, int size) { return std::clamp(index, 0, size); }
 
 std::vector<ColumnInfo> FileListModel::standardColumns() {
     return {
-        {u"文件名", 200}, {u"预览", 200},      {u"大小", 100},     {u"路径", 100},   {u"状态", 100},
-        {u"File Name", 100}, {u"Full Path", 100}, {u"修改日期", 100}, {u"扩展名", 100},
+        {u"文件名", 200},    {u"预览", 200},     {u"大小", 100},
+        {u"路径", 100},      {u"状态", 100},     {u"File Name", 100},
+        {u"Full Path", 100}, {u"修改日期", 100}, {u"扩展名", 100},
     };
 }
 
@@ -35,14 +36,14 @@ const std::u16string& FileListModel::text(int row, int column) const {
     return static_cast<std::size_t>(column) < texts.size() ? texts[column] : kEmpty;
 }
 
-void FileListModel::setText(int row, int column, std::u16string text) {
+void FileListModel::setText(int row, int column, std::u16string_view text) {
     if (!hasRow(row) || column < 0) return;
     auto& texts = rows_[row].texts;
     if (static_cast<std::size_t>(column) >= texts.size()) {
         if (text.empty()) return;
         texts.resize(column + 1);
     }
-    texts[column] = std::move(text);
+    texts[column].assign(text);
 }
 
 int FileListModel::insertRow(int row, std::u16string fileName) {

@@ -41,7 +41,7 @@ struct ColumnInfo {
 };
 
 class FileListModel {
-public:
+  public:
     // An empty list without columns; withStandardColumns() gives the nine of the main window.
     FileListModel() = default;
     static FileListModel withStandardColumns();
@@ -54,8 +54,9 @@ public:
     // The text of a cell; empty for a row or column that does not exist.
     const std::u16string& text(int row, int column) const;
     // Ignored for a row that does not exist; a column beyond the row's texts is stored all the
-    // same, as the list control keeps sub-item texts.
-    void setText(int row, int column, std::u16string text);
+    // same, as the list control keeps sub-item texts. The cell's buffer is reused, so writing a
+    // column again and again (every preview) costs no allocation.
+    void setText(int row, int column, std::u16string_view text);
 
     // Inserts a row holding fileName in column 0 at `row` (clamped to 0..rowCount) and returns
     // its index. Its item value is that index.
@@ -76,7 +77,7 @@ public:
     // Bytes held by the rows (strings, their buffers and the table), for measurements.
     std::size_t bytesUsed() const;
 
-private:
+  private:
     struct Row {
         std::vector<std::u16string> texts;
         std::int32_t value = 0;

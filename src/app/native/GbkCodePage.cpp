@@ -12,7 +12,7 @@ namespace tessary {
 namespace {
 
 class IconvHandle {
-public:
+  public:
     IconvHandle(const char* to, const char* from) : handle_(iconv_open(to, from)) {
         if (handle_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error("iconv cannot convert between GBK and UTF-16LE");
@@ -48,12 +48,12 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t handle_;
 };
 
 class GbkCodePage final : public AnsiCodePage {
-public:
+  public:
     GbkCodePage() : toGbk_("CP936", "UTF-16LE"), fromGbk_("UTF-16LE", "CP936") {}
 
     std::string encode(std::u16string_view text) const override {
@@ -67,8 +67,8 @@ public:
     }
 
     std::u16string decode(std::string_view bytes) const override {
-        const std::string units = fromGbk_.convert(bytes.data(), bytes.size(), 1,
-                                                   std::string_view("?\0", 2));
+        const std::string units =
+            fromGbk_.convert(bytes.data(), bytes.size(), 1, std::string_view("?\0", 2));
         std::u16string text;
         text.reserve(units.size() / 2);
         for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
@@ -80,7 +80,7 @@ public:
 
     unsigned number() const override { return 936; }
 
-private:
+  private:
     IconvHandle toGbk_;
     IconvHandle fromGbk_;
 };

@@ -9,7 +9,7 @@ namespace tessary {
 namespace {
 
 class Win32AnsiCodePage final : public AnsiCodePage {
-public:
+  public:
     std::string encode(std::u16string_view text) const override {
         static_assert(sizeof(wchar_t) == sizeof(char16_t));
         if (text.empty()) return {};

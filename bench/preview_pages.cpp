@@ -1,0 +1,117 @@
+// Preview of 200,000 rows on every page, against a floor measured in the same run: copying
+// each row's FileName into its Preview. Also prints the model's memory per row.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "engine/Preview.h"
+#include "filelist/FileListModel.h"
+
+using namespace tessary;
+
+namespace {
+
+constexpr int kRows = 200'000;
+constexpr int kRepeats = 5;
+
+std::u16string ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
+
+// A list as adding files leaves it: every fixed column filled with typical texts.
+FileListModel typicalList() {
+    FileListModel model = FileListModel::withStandardColumns();
+    const std::u16string folder = u"C:\\Users\\用户\\Pictures\\2024 旅行\\";
+    for (int i = 0; i < kRows; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "IMG_20240315_%06d - 海边.jpg", i);
+        std::u16string fileName = ascii(name);
+        const int row = model.insertRow(i, fileName);
+        model.setText(row, ColSize, ascii(std::to_string(1000 + i % 5000) + " KB"));
+        model.setText(row, ColPath, folder);
+        model.setText(row, ColStatus, kStatusUnchanged);
+        model.setText(row, ColOriginalName, fileName);
+        model.setText(row, ColFullPath, folder + fileName);
+        model.setText(row, ColDateModified, u"2024-3-15");
+        model.setText(row, ColExtension, u"jpg");
+    }
+    return model;
+}
+
+double bestNanosecondsPerRow(const std::function<void()>& run) {
+    double best = 1e300;
+    for (int i = 0; i < kRepeats; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        const std::chrono::duration<double, std::nano> took =
+            std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count() / kRows);
+    }
+    return best;
+}
+
+}  // namespace
+
+int main() {
+    FileListModel model = typicalList();
+    std::printf("model: %d rows, %.0f bytes per row\n", model.rowCount(),
+                static_cast<double>(model.bytesUsed()) / model.rowCount());
+
+    const double floor = bestNanosecondsPerRow([&] {
+        for (int row = 0; row < model.rowCount(); ++row) {
+            model.setText(row, ColPreview, model.text(row, ColFileName));
+        }
+    });
+    std::printf("%-34s %8.1f ns/row\n", "floor: copy FileName to Preview", floor);
+
+    struct Page {
+        const char* name;
+        int index;
+        PageOptions options;
+    };
+    std::vector<Page> pages;
+    PageOptions o;
+    o.basic.newNameChecked = true;
+    o.basic.newName = u"Photo";
+    pages.push_back({"basic, new name with counter", PageBasic, o});
+    o = {};
+    o.basic.newExtension = u"jpeg";
+    pages.push_back({"basic, new extension", PageBasic, o});
+    o = {};
+    o.insert.text = u"旅行-/N-";
+    o.insert.sequence = true;
+    o.insert.digits = u"6";
+    pages.push_back({"insert, sequence at head", PageInsert, o});
+    o = {};
+    o.del.count = u"4";
+    o.del.position = u"5";
+    pages.push_back({"delete, 4 at position 5", PageDelete, o});
+    o = {};
+    o.replace.find = u"_";
+    o.replace.withText = u" ";
+    pages.push_back({"replace by text", PageReplace, o});
+    o = {};
+    o.replace.byText = false;
+    o.replace.byPosition = true;
+    o.replace.count = u"3";
+    o.replace.position = u"2";
+    o.replace.withRun = u"XYZ";
+    pages.push_back({"replace by position", PageReplace, o});
+    o = {};
+    o.advanced.separator = u"_";
+    o.advanced.replacement = u"PIC";
+    pages.push_back({"advanced, mode 1", PageAdvanced, o});
+    o.advanced.mode1 = false;
+    pages.push_back({"advanced, mode 2", PageAdvanced, o});
+
+    double worst = 0;
+    for (const Page& page : pages) {
+        const double ns =
+            bestNanosecondsPerRow([&] { runPreview(model, page.index, page.options); });
+        worst = std::max(worst, ns / floor);
+        std::printf("%-34s %8.1f ns/row  %5.2f x floor\n", page.name, ns, ns / floor);
+    }
+    std::printf("worst page: %.2f x floor (goal: at most 5)\n", worst);
+    return 0;
+}
