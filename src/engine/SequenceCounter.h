@@ -15,7 +15,7 @@ class SequenceCounter {
   public:
     SequenceCounter() = default;
     SequenceCounter(std::int64_t start, std::int64_t step, std::int64_t digits)
-        : current_(start), start_(start), step_(step), digits_(digits) {}
+        : current_(start), step_(step), digits_(digits) {}
 
     // The number for the next row: the start value first, then each time one step further.
     const std::u16string& next();
@@ -23,7 +23,6 @@ class SequenceCounter {
 
   private:
     std::int64_t current_ = 0;
-    std::int64_t start_ = 0;
     std::int64_t step_ = 1;
     std::int64_t digits_ = 1;
     bool first_ = true;
