@@ -19,6 +19,7 @@ using Command = int (*)(const Arguments&, Streams&);
 
 const std::map<std::u16string, Command>& commands() {
     static const std::map<std::u16string, Command> table = {
+        {u"opr", runOprCommand},
         {u"preview", runPreviewCommand},
     };
     return table;

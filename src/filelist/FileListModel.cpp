@@ -60,6 +60,16 @@ void FileListModel::deleteRow(int row) {
     if (hasRow(row)) rows_.erase(rows_.begin() + row);
 }
 
+void FileListModel::deleteRows(const std::vector<bool>& remove) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (i < remove.size() && remove[i]) continue;
+        if (kept != i) rows_[kept] = std::move(rows_[i]);
+        ++kept;
+    }
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(kept), rows_.end());
+}
+
 void FileListModel::deleteAllRows() {
     rows_.clear();
     rows_.shrink_to_fit();

@@ -62,6 +62,8 @@ class FileListModel {
     // its index. Its item value is that index.
     int insertRow(int row, std::u16string fileName);
     void deleteRow(int row);
+    // Deletes every row r with remove[r] true (rows beyond the vector stay), in one pass.
+    void deleteRows(const std::vector<bool>& remove);
     void deleteAllRows();
 
     std::int32_t itemValue(int row) const;

@@ -1,0 +1,46 @@
+#pragma once
+// Apply, undo and the single-file rename: the commands that rename the listed files on disk
+// and report each row's outcome in its Status column. Each returns what the window must then
+// do with its buttons and fields.
+
+#include <string>
+#include <string_view>
+
+#include "filelist/CommandEffects.h"
+#include "filelist/FileListModel.h"
+#include "records/FileSystem.h"
+
+namespace tessary {
+
+// Button "应用": renames every row from Path + FileName to Path + Preview. A renamed row takes
+// its Preview as FileName; every row's Status tells its outcome. Afterwards Apply is disabled,
+// Undo enabled and the new-extension field emptied (on an empty list only Apply is disabled).
+CommandEffects applyRenames(FileListModel& model, FileSystem& fs);
+
+// Button "撤销": renames every row back to its OriginalName and empties every Preview, then
+// disables Undo.
+CommandEffects undoRenames(FileListModel& model, FileSystem& fs);
+
+enum class SingleRenameOrigin { DoubleClick, Menu };
+
+// Whether the single-file rename dialog opens for the current row.
+struct SingleRenameStart {
+    enum class Kind {
+        Nothing,     // a double click that hit no row: nothing happens
+        OpenDialog,  // open the dialog with `text`, the row's FileName
+        Message,     // show `text` in the message dialog instead
+    };
+    Kind kind = Kind::Nothing;
+    std::u16string text;
+};
+
+SingleRenameStart startSingleRename(const FileListModel& model, int currentRow,
+                                    SingleRenameOrigin origin);
+
+// After the dialog's OK: renames row `row` from Path + FileName to Path + newName. On success
+// the Status reads "成功" (double click) or "改名成功" (menu), FileName takes the new name and
+// Undo is enabled; otherwise the Status tells why and nothing else changes.
+CommandEffects renameSingleFile(FileListModel& model, FileSystem& fs, int row,
+                                std::u16string_view newName, SingleRenameOrigin origin);
+
+}  // namespace tessary

@@ -1,0 +1,114 @@
+#include "records/RestoreRows.h"
+
+#include <algorithm>
+
+#include "filelist/RowDetails.h"
+
+namespace tessary {
+
+namespace {
+
+std::u16string decimal(long long value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+// A record's names must be plain names: a separator or a parent reference would make the
+// restore move a file into another folder than the one the record names.
+bool isBareName(std::u16string_view name) {
+    return !name.empty() && name.find_first_of(u"\\/:") == std::u16string_view::npos &&
+           name != u"." && name != u"..";
+}
+
+RestoreLoad invalidLoad(std::u16string text) {
+    RestoreLoad load;
+    load.pane0 = kRestoreInitialPane0;
+    MessageBoxRequest box;
+    box.text = std::move(text);
+    box.icon = MessageBoxRequest::Icon::Error;
+    load.messageBox = std::move(box);
+    return load;
+}
+
+}  // namespace
+
+const std::u16string& RestoreRow::text(int column) const {
+    static const std::u16string empty;
+    switch (column) {
+        case RestoreColCurrentName: return currentName;
+        case RestoreColEarlierName: return earlierName;
+        case RestoreColSize: return sizeText;
+        case RestoreColFolder: return folder;
+        case RestoreColStatus: return status;
+        default: return empty;
+    }
+}
+
+std::vector<RestoreColumnInfo> restoreColumns() {
+    return {{u"现在文件名", 150},
+            {u"原始文件名", 150},
+            {u"文件大小", 80},
+            {u"文件路径", 150},
+            {u"状态", 100}};
+}
+
+RestoreLoad restoreRowsFromContent(const FileSystem& fs, const OprContent& content) {
+    RestoreLoad load;
+    load.valid = true;
+    std::vector<RestoreRow> notFound;
+    std::u16string path;
+    for (const OprRecord& record : content.records) {
+        RestoreRow row;
+        row.currentName = record.currentName;
+        row.earlierName = record.earlierName;
+        row.folder = record.folder;
+        path.assign(record.folder).append(record.currentName);
+        const AttributeQuery query = fs.queryAttributes(path);
+        if (query.found()) {
+            row.sizeText = sizeTextOfBytes(query.attributes.isFolder ? 0 : query.attributes.size,
+                                           /*roundSmallUp=*/false);
+            row.status = kStatusLoaded;
+            load.rows.push_back(std::move(row));
+        } else {
+            if (query.result == QueryResult::NotFound) row.status = kStatusToRestoreMissing;
+            notFound.push_back(std::move(row));
+        }
+    }
+    load.validCount = static_cast<int>(load.rows.size());
+    // Each record that was not found is inserted just below the found ones, so they end up in
+    // reverse order of the file.
+    load.rows.insert(load.rows.end(), std::make_move_iterator(notFound.rbegin()),
+                     std::make_move_iterator(notFound.rend()));
+    load.pane0 = u"打开有效操作记录个数:" + decimal(load.validCount);
+    const SavingTime& t = content.time;
+    load.pane1 = u"该操作记录文件的保存时间：" + decimal(t.year) + u"年" + decimal(t.month) +
+                 u"月" + decimal(t.day) + u"日 " + decimal(t.hour) + u":" + decimal(t.minute);
+    return load;
+}
+
+RestoreLoad loadRestoreRows(const FileSystem& fs, std::u16string_view path) {
+    const std::optional<std::string> bytes = fs.readFile(path, kOprMaxFileBytes);
+    if (!bytes) return invalidLoad(u"提示：无法打开操作记录文件 " + std::u16string(path));
+    const std::optional<OprContent> content = decodeOpr(*bytes);
+    if (!content) return invalidLoad(kOprInvalidFileMessage);
+    return restoreRowsFromContent(fs, *content);
+}
+
+void restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs) {
+    std::u16string from;
+    std::u16string to;
+    for (RestoreRow& row : rows) {
+        if (!row.checked) continue;
+        if (!isBareName(row.currentName) || !isBareName(row.earlierName)) {
+            row.status = kStatusFailed;
+            continue;
+        }
+        from.assign(row.folder).append(row.currentName);
+        to.assign(row.folder).append(row.earlierName);
+        const RenameOutcome outcome = fs.rename(from, to);
+        row.status = statusText(RenameCommand::Restore, outcome);
+        if (outcome == RenameOutcome::Renamed) row.currentName = row.earlierName;
+    }
+}
+
+}  // namespace tessary
