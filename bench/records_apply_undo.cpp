@@ -56,15 +56,17 @@ int main() {
     for (int r = 0; r < kRepeats; ++r) {
         int failures = 0;
         floorForward = std::min(floorForward, seconds([&] {
-            for (int i = 0; i < kRows; ++i) {
-                failures += fs.rename(oldPaths[i], newPaths[i]) != RenameOutcome::Renamed;
-            }
-        }));
+                                    for (int i = 0; i < kRows; ++i) {
+                                        failures += fs.rename(oldPaths[i], newPaths[i]) !=
+                                                    RenameOutcome::Renamed;
+                                    }
+                                }));
         floorBack = std::min(floorBack, seconds([&] {
-            for (int i = 0; i < kRows; ++i) {
-                failures += fs.rename(newPaths[i], oldPaths[i]) != RenameOutcome::Renamed;
-            }
-        }));
+                                 for (int i = 0; i < kRows; ++i) {
+                                     failures += fs.rename(newPaths[i], oldPaths[i]) !=
+                                                 RenameOutcome::Renamed;
+                                 }
+                             }));
         apply = std::min(apply, seconds([&] { applyRenames(model, fs); }));
         for (int i = 0; i < kRows; i += kRows / 4) {
             failures += model.text(i, ColStatus) != u"改名成功";

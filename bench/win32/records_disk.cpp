@@ -94,7 +94,8 @@ FileListModel typicalList(int rows) {
     FileListModel model = FileListModel::withStandardColumns();
     const std::u16string folder = u"C:\\Users\\用户\\Pictures\\2024 旅行\\";
     for (int i = 0; i < rows; ++i) {
-        const std::u16string name = u"IMG_20240315_" + ascii(std::to_string(100000 + i)) + u" 海边.jpg";
+        const std::u16string name =
+            u"IMG_20240315_" + ascii(std::to_string(100000 + i)) + u" 海边.jpg";
         const int row = model.insertRow(i, name);
         model.setText(row, ColPreview, u"旅行_" + ascii(std::to_string(i)) + u".jpg");
         model.setText(row, ColSize, ascii(std::to_string(1000 + i % 5000)) + u" KB");
@@ -151,15 +152,16 @@ int main(int argc, char** argv) {
     double floorQuery = 1e300, refresh = 1e300;
     for (int r = 0; r < repeats; ++r) {
         floorForward = std::min(floorForward, seconds([&] {
-            for (int i = 0; i < kDiskRows; ++i) {
-                failures += !MoveFileW(wide(oldPaths[i]), wide(newPaths[i]));
-            }
-        }));
+                                    for (int i = 0; i < kDiskRows; ++i) {
+                                        failures +=
+                                            !MoveFileW(wide(oldPaths[i]), wide(newPaths[i]));
+                                    }
+                                }));
         floorBack = std::min(floorBack, seconds([&] {
-            for (int i = 0; i < kDiskRows; ++i) {
-                failures += !MoveFileW(wide(newPaths[i]), wide(oldPaths[i]));
-            }
-        }));
+                                 for (int i = 0; i < kDiskRows; ++i) {
+                                     failures += !MoveFileW(wide(newPaths[i]), wide(oldPaths[i]));
+                                 }
+                             }));
         apply = std::min(apply, seconds([&] { applyRenames(model, fs); }));
         for (int i = 0; i < kDiskRows; ++i) failures += model.text(i, ColStatus) != u"改名成功";
         undo = std::min(undo, seconds([&] { undoRenames(model, fs); }));
@@ -168,11 +170,12 @@ int main(int argc, char** argv) {
             model.setText(i, ColPreview, newPaths[i].substr(newPaths[i].rfind(u'\\') + 1));
         }
         floorQuery = std::min(floorQuery, seconds([&] {
-            WIN32_FILE_ATTRIBUTE_DATA data;
-            for (int i = 0; i < kDiskRows; ++i) {
-                failures += !GetFileAttributesExW(wide(oldPaths[i]), GetFileExInfoStandard, &data);
-            }
-        }));
+                                  WIN32_FILE_ATTRIBUTE_DATA data;
+                                  for (int i = 0; i < kDiskRows; ++i) {
+                                      failures += !GetFileAttributesExW(
+                                          wide(oldPaths[i]), GetFileExInfoStandard, &data);
+                                  }
+                              }));
         refresh = std::min(refresh, seconds([&] { refreshList(model, fs); }));
         for (int i = 0; i < kDiskRows; ++i) {
             failures += model.text(i, ColStatus) != kStatusUnchanged;
@@ -198,27 +201,30 @@ int main(int argc, char** argv) {
     double floorRead = 1e300, recordRead = 1e300;
     std::size_t readRecords = 0;
     for (int r = 0; r < repeats + 1; ++r) {
-        floorExport = std::min(floorExport, seconds([&] {
-            failures += !writeWithOneCall(floorPath, exportBytes);
-        }));
-        exportTime = std::min(exportTime, seconds([&] {
-            const CommandEffects e = exportList(big, fs, *codePage, exportPath);
-            failures += !e.message || e.message->find(u"导出成功") == std::u16string::npos;
-        }));
-        floorRecord = std::min(floorRecord, seconds([&] {
-            failures += !writeWithOneCall(floorPath, recordBytes);
-        }));
-        recordWrite = std::min(recordWrite, seconds([&] {
-            failures += saveOperationRecord(big, fs, recordPath, localSavingTime()).pane1 ? 0 : 1;
-        }));
+        floorExport = std::min(
+            floorExport, seconds([&] { failures += !writeWithOneCall(floorPath, exportBytes); }));
+        exportTime = std::min(
+            exportTime, seconds([&] {
+                const CommandEffects e = exportList(big, fs, *codePage, exportPath);
+                failures += !e.message || e.message->find(u"导出成功") == std::u16string::npos;
+            }));
+        floorRecord = std::min(
+            floorRecord, seconds([&] { failures += !writeWithOneCall(floorPath, recordBytes); }));
+        recordWrite = std::min(
+            recordWrite, seconds([&] {
+                failures +=
+                    saveOperationRecord(big, fs, recordPath, localSavingTime()).pane1 ? 0 : 1;
+            }));
         floorRead = std::min(floorRead, seconds([&] {
-            failures += readWithOneCall(floorPath, recordBytes.size()).size() != recordBytes.size();
-        }));
+                                 failures +=
+                                     readWithOneCall(floorPath, recordBytes.size()).size() !=
+                                     recordBytes.size();
+                             }));
         recordRead = std::min(recordRead, seconds([&] {
-            const auto bytes = fs.readFile(recordPath, kOprMaxFileBytes);
-            const auto content = bytes ? decodeOpr(*bytes) : std::nullopt;
-            readRecords = content ? content->records.size() : 0;
-        }));
+                                  const auto bytes = fs.readFile(recordPath, kOprMaxFileBytes);
+                                  const auto content = bytes ? decodeOpr(*bytes) : std::nullopt;
+                                  readRecords = content ? content->records.size() : 0;
+                              }));
     }
     failures += readRecords != static_cast<std::size_t>(kMemoryRows);
     std::printf("export file %zu bytes, record file %zu bytes\n", exportBytes.size(),
@@ -230,7 +236,8 @@ int main(int argc, char** argv) {
     report("floor: one ReadFile of the record bytes", kMemoryRows, floorRead, 0);
     report("record file read", kMemoryRows, recordRead, floorRead);
 
-    for (int f = 0; f < kFolders; ++f) removeTree(root + u"文件夹 " + ascii(std::to_string(f)) + u"\\");
+    for (int f = 0; f < kFolders; ++f)
+        removeTree(root + u"文件夹 " + ascii(std::to_string(f)) + u"\\");
     removeTree(root);
     if (failures) {
         std::printf("unexpected failures: %d\n", failures);

@@ -15,6 +15,10 @@ class AnsiCodePage {
     virtual std::string encode(std::u16string_view text) const = 0;
     virtual std::u16string decode(std::string_view bytes) const = 0;
     virtual unsigned number() const = 0;
+    // How many leading bytes of `bytes` make whole characters: a lead byte at the very end,
+    // whose trail byte was cut off, is left out. Code pages without double-byte characters
+    // keep every byte.
+    virtual std::size_t wholeCharacterLength(std::string_view bytes) const { return bytes.size(); }
 };
 
 // CP_ACP on Windows; natively, GBK (code page 936), the code page of the Chinese desktop.

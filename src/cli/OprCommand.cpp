@@ -55,11 +55,10 @@ int dump(const std::u16string& path, Streams& io) {
         return kExitInvalidFile;
     }
     const SavingTime& t = content->time;
-    io.out << t.year << '-' << t.month << '-' << t.day << ' ' << t.hour << ':' << t.minute
-           << '\n';
+    io.out << t.year << '-' << t.month << '-' << t.day << ' ' << t.hour << ':' << t.minute << '\n';
     for (const OprRecord& r : content->records) {
-        io.out << toUtf8(r.folder) << '\t' << toUtf8(r.earlierName) << '\t'
-               << toUtf8(r.currentName) << '\n';
+        io.out << toUtf8(r.folder) << '\t' << toUtf8(r.earlierName) << '\t' << toUtf8(r.currentName)
+               << '\n';
     }
     return 0;
 }
@@ -129,8 +128,8 @@ int write(const Arguments& args, Streams& io) {
     if (args.size() == 4 && args[2] == u"--time") {
         const std::optional<SavingTime> given = parseTime(args[3]);
         if (!given) {
-            io.err << "tessary-cli opr: --time wants \"YYYY-M-D h:m:s\", not \""
-                   << toUtf8(args[3]) << "\"\n";
+            io.err << "tessary-cli opr: --time wants \"YYYY-M-D h:m:s\", not \"" << toUtf8(args[3])
+                   << "\"\n";
             return kExitUsage;
         }
         time = *given;
@@ -151,8 +150,8 @@ int write(const Arguments& args, Streams& io) {
                    << " is not folder<TAB>earlier name<TAB>current name\n";
             return kExitUsage;
         }
-        records.push_back({line.substr(0, tab1), line.substr(tab1 + 1, tab2 - tab1 - 1),
-                           line.substr(tab2 + 1)});
+        records.push_back(
+            {line.substr(0, tab1), line.substr(tab1 + 1, tab2 - tab1 - 1), line.substr(tab2 + 1)});
     }
     const std::optional<std::string> bytes = encodeOpr(time, records);
     if (!bytes) {

@@ -21,6 +21,7 @@ const std::map<std::u16string, Command>& commands() {
     static const std::map<std::u16string, Command> table = {
         {u"opr", runOprCommand},
         {u"preview", runPreviewCommand},
+        {u"tag", runTagCommand},
     };
     return table;
 }

@@ -21,13 +21,13 @@ struct MessageBoxRequest {
 };
 
 struct CommandEffects {
-    std::optional<bool> enableApply;               // button 1048 "应用"
-    std::optional<bool> enableUndo;                // button 1052 "撤销"
+    std::optional<bool> enableApply;                 // button 1048 "应用"
+    std::optional<bool> enableUndo;                  // button 1052 "撤销"
     std::optional<std::u16string> newExtensionText;  // edit 1009 beside "修改新扩展名为:"
-    std::optional<std::u16string> pane0;           // status bar: the file count label
-    std::optional<std::u16string> pane1;           // status bar: hints
-    std::optional<std::u16string> message;         // the program's message dialog (CDlgMsg)
-    std::optional<MessageBoxRequest> messageBox;   // the platform's message box, OK button
+    std::optional<std::u16string> pane0;             // status bar: the file count label
+    std::optional<std::u16string> pane1;             // status bar: hints
+    std::optional<std::u16string> message;           // the program's message dialog (CDlgMsg)
+    std::optional<MessageBoxRequest> messageBox;     // the platform's message box, OK button
 
     bool operator==(const CommandEffects&) const = default;
 };

@@ -64,8 +64,7 @@ CommandEffects removeSelectedRows(FileListModel& model, int& fileCounter,
     int count = 0;
     const std::vector<bool> mask = selectionMask(model, selected, count);
     if (count == 0) {
-        effects.pane0 =
-            u"提示：请您先在列表框中选择需要删除的项目，然后再利用'删除选中项目功能'";
+        effects.pane0 = u"提示：请您先在列表框中选择需要删除的项目，然后再利用'删除选中项目功能'";
         return effects;
     }
     fileCounter -= count;
@@ -83,8 +82,7 @@ CommandEffects removeUnselectedRows(FileListModel& model, int& fileCounter,
     int count = 0;
     std::vector<bool> mask = selectionMask(model, selected, count);
     if (count == 0) {
-        effects.pane1 =
-            u"提示：请您先在列表框中选择需要删除的项目，然后在利用'删除选中项目功能'";
+        effects.pane1 = u"提示：请您先在列表框中选择需要删除的项目，然后在利用'删除选中项目功能'";
         return effects;
     }
     const int unselected = model.rowCount() - count;
@@ -226,23 +224,26 @@ class MemoEncoder {
 
 }  // namespace
 
-std::string exportFileBytes(const FileListModel& model, const AnsiCodePage& codePage) {
-    std::size_t units = 0;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        for (int column : kExportColumns) units += model.text(row, column).size() + 1;
-        units += 1;
+namespace {
+
+void appendEncodedLine(MemoEncoder& encoder, std::string& out, const FileListModel& model,
+                       int row) {
+    bool first = true;
+    for (int column : kExportColumns) {
+        if (!first) encoder.append(out, u"?");
+        encoder.append(out, model.text(row, column));
+        first = false;
     }
+    encoder.append(out, u"\r\n");
+}
+
+}  // namespace
+
+std::string exportFileBytes(const FileListModel& model, const AnsiCodePage& codePage) {
     std::string bytes;
-    bytes.reserve(units + units / 2);
     MemoEncoder encoder(codePage);
     for (int row = 0; row < model.rowCount(); ++row) {
-        bool first = true;
-        for (int column : kExportColumns) {
-            if (!first) encoder.append(bytes, u"?");
-            encoder.append(bytes, model.text(row, column));
-            first = false;
-        }
-        encoder.append(bytes, u"\r\n");
+        appendEncodedLine(encoder, bytes, model, row);
     }
     return bytes;
 }
@@ -259,7 +260,14 @@ CommandEffects exportList(const FileListModel& model, FileSystem& fs, const Ansi
         effects.message = std::move(refusal);
         return effects;
     }
-    if (fs.writeFile(path, exportFileBytes(model, codePage))) {
+    // Written a chunk at a time: a list of 200,000 rows never has its whole file in memory.
+    BufferedFileWriter file(fs, path);
+    MemoEncoder encoder(codePage);
+    for (int row = 0; row < model.rowCount() && file.opened(); ++row) {
+        appendEncodedLine(encoder, file.buffer(), model, row);
+        file.flushIfFull();
+    }
+    if (file.finish()) {
         effects.message = exportDoneMessage(path, model.rowCount());
     } else {
         // Saying "exported" for a file that was never written would lose the user's list.

@@ -41,8 +41,8 @@ std::u16string sizeText(const AttributeQuery& query) {
 CivilDate utcDateOfFileTime(std::uint64_t fileTime) {
     // Days since 1970 to a proleptic Gregorian date (the well-known era algorithm), which
     // stays exact for every 64-bit file time.
-    const long long z = static_cast<long long>(fileTime / kTicksPerDay) - kDaysFrom1601To1970 +
-                        719'468;
+    const long long z =
+        static_cast<long long>(fileTime / kTicksPerDay) - kDaysFrom1601To1970 + 719'468;
     const long long era = (z >= 0 ? z : z - 146'096) / 146'097;
     const long long doe = z - era * 146'097;
     const long long yoe = (doe - doe / 1460 + doe / 36'524 - doe / 146'096) / 365;
@@ -80,9 +80,14 @@ CommandEffects refreshList(FileListModel& model, const FileSystem& fs) {
         path.assign(model.text(row, ColPath));
         path.append(model.text(row, ColFileName));
         switch (fs.queryAttributes(path).result) {
-            case QueryResult::Found: model.setText(row, ColStatus, kStatusUnchanged); break;
-            case QueryResult::NotFound: model.setText(row, ColStatus, kStatusFileMissing); break;
-            case QueryResult::Failed: break;  // access refused, not ready: keep what it said
+            case QueryResult::Found:
+                model.setText(row, ColStatus, kStatusUnchanged);
+                break;
+            case QueryResult::NotFound:
+                model.setText(row, ColStatus, kStatusFileMissing);
+                break;
+            case QueryResult::Failed:
+                break;  // access refused, not ready: keep what it said
         }
     }
     effects.enableApply = false;

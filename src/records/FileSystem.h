@@ -5,6 +5,7 @@
 // suite keeps in step with Windows.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,18 @@ struct AttributeQuery {
     bool found() const { return result == QueryResult::Found; }
 };
 
+// A file being written piece by piece, so that a large export or record file never has to be
+// held whole in memory.
+class FileSink {
+  public:
+    virtual ~FileSink() = default;
+    // Appends bytes; false when the system refused them.
+    virtual bool write(std::string_view bytes) = 0;
+    // Completes the file; false when anything written did not reach it. A sink dropped without
+    // finish() leaves whatever it has written so far.
+    virtual bool finish() = 0;
+};
+
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -45,13 +58,43 @@ class FileSystem {
     // Attributes, size and last-write time of a file or folder by its full path.
     virtual AttributeQuery queryAttributes(std::u16string_view path) const = 0;
 
+    // Creates the file, replacing an old one, to be written; nothing when it cannot be created.
+    virtual std::unique_ptr<FileSink> createFile(std::u16string_view path) = 0;
+
     // Creates the file, replacing an old one, and writes `bytes`; false when any step failed.
-    virtual bool writeFile(std::u16string_view path, std::string_view bytes) = 0;
+    bool writeFile(std::u16string_view path, std::string_view bytes);
 
     // The whole content of a file; nothing when it cannot be opened or read, or when it is
     // larger than `maxBytes`.
     virtual std::optional<std::string> readFile(std::u16string_view path,
                                                 std::size_t maxBytes) const = 0;
+};
+
+// Gathers what a command writes into a buffer of about one chunk and hands every full buffer
+// to the file: the memory a large file costs stays one chunk, and the system sees few calls.
+class BufferedFileWriter {
+  public:
+    static constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+
+    // The file at `path`, created (replacing an old one) at once.
+    BufferedFileWriter(FileSystem& fs, std::u16string_view path);
+
+    bool opened() const { return sink_ != nullptr; }
+    // Append to this, then call flushIfFull().
+    std::string& buffer() { return buffer_; }
+    void flushIfFull() {
+        if (buffer_.size() >= kChunkBytes) flush();
+    }
+    // Writes the rest and completes the file; false when the file could not be created or any
+    // part of it was not written.
+    bool finish();
+
+  private:
+    void flush();
+
+    std::unique_ptr<FileSink> sink_;
+    std::string buffer_;
+    bool failed_ = false;
 };
 
 }  // namespace tessary

@@ -24,8 +24,8 @@ char16_t folded(char16_t c) {
 bool isSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 bool isForbiddenInName(char16_t c) {
-    return c < 0x20 || c == u'<' || c == u'>' || c == u':' || c == u'"' || c == u'|' ||
-           c == u'?' || c == u'*';
+    return c < 0x20 || c == u'<' || c == u'>' || c == u':' || c == u'"' || c == u'|' || c == u'?' ||
+           c == u'*';
 }
 
 bool isDriveLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
@@ -278,19 +278,37 @@ AttributeQuery MemoryFileSystem::queryAttributes(std::u16string_view path) const
     return q;
 }
 
-bool MemoryFileSystem::writeFile(std::u16string_view path, std::string_view bytes) {
-    const Parsed p = parse(path);
-    if (p.error != Parsed::Error::None || p.isRoot || !folderExists(p)) return false;
-    if (Entry* e = find(p.key)) {
-        if (e->isFolder || e->heldOpen || e->readOnly) return false;
-        e->content.assign(bytes);
+// Appends to the file's content as it is written, as a real file grows. The file is looked up
+// for every write, so a sink outliving its file fails instead of writing into freed memory.
+class MemoryFileSystem::Sink final : public FileSink {
+  public:
+    Sink(MemoryFileSystem& fs, std::u16string key) : fs_(fs), key_(std::move(key)) {}
+    bool write(std::string_view bytes) override {
+        Entry* e = fs_.find(key_);
+        if (!e || e->isFolder) return false;
+        e->content.append(bytes);
         return true;
     }
-    Entry file;
-    file.path = p.path;
-    file.content.assign(bytes);
-    entries_.emplace(p.key, std::move(file));
-    return true;
+    bool finish() override { return fs_.find(key_) != nullptr; }
+
+  private:
+    MemoryFileSystem& fs_;
+    std::u16string key_;
+};
+
+std::unique_ptr<FileSink> MemoryFileSystem::createFile(std::u16string_view path) {
+    const Parsed p = parse(path);
+    if (p.error != Parsed::Error::None || p.isRoot || !folderExists(p)) return nullptr;
+    Entry* e = find(p.key);
+    if (e) {
+        if (e->isFolder || e->heldOpen || e->readOnly) return nullptr;
+    } else {
+        Entry file;
+        file.path = p.path;
+        e = &entries_.emplace(p.key, std::move(file)).first->second;
+    }
+    e->content.clear();  // created anew, as a real file is
+    return std::make_unique<Sink>(*this, p.key);
 }
 
 std::optional<std::string> MemoryFileSystem::readFile(std::u16string_view path,

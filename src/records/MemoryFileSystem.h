@@ -48,11 +48,13 @@ class MemoryFileSystem final : public FileSystem {
 
     RenameOutcome rename(std::u16string_view from, std::u16string_view to) override;
     AttributeQuery queryAttributes(std::u16string_view path) const override;
-    bool writeFile(std::u16string_view path, std::string_view bytes) override;
+    std::unique_ptr<FileSink> createFile(std::u16string_view path) override;
     std::optional<std::string> readFile(std::u16string_view path,
                                         std::size_t maxBytes) const override;
 
   private:
+    class Sink;
+
     struct Entry {
         std::u16string path;  // as cased on disk
         bool isFolder = false;

@@ -11,33 +11,31 @@ constexpr char16_t kMagic[] = u"OPRECFILE";
 constexpr std::size_t kMagicUnits = 9;
 constexpr std::size_t kHeaderBytes = 2 * kMagicUnits + 4 + 16;
 
-// Writes into a buffer sized beforehand; texts are copied as a block on little-endian machines.
+// Appends little-endian values to a byte string; texts are copied as a block on little-endian
+// machines.
 class Writer {
   public:
-    explicit Writer(std::size_t size) : out_(size, '\0') {}
+    explicit Writer(std::string& out) : out_(out) {}
 
     void u16(std::uint16_t v) {
-        out_[at_++] = static_cast<char>(v & 0xFF);
-        out_[at_++] = static_cast<char>(v >> 8);
+        out_.push_back(static_cast<char>(v & 0xFF));
+        out_.push_back(static_cast<char>(v >> 8));
     }
     void u32(std::uint32_t v) {
-        for (int shift = 0; shift < 32; shift += 8) out_[at_++] = static_cast<char>(v >> shift);
+        for (int shift = 0; shift < 32; shift += 8) out_.push_back(static_cast<char>(v >> shift));
     }
     void field(std::u16string_view text) {
         u32(static_cast<std::uint32_t>(text.size()));
         if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(out_.data() + at_, text.data(), 2 * text.size());
-            at_ += 2 * text.size();
+            out_.append(reinterpret_cast<const char*>(text.data()), 2 * text.size());
         } else {
             for (char16_t c : text) u16(c);
         }
         u16(0);
     }
-    std::string take() { return std::move(out_); }
 
   private:
-    std::string out_;
-    std::size_t at_ = 0;
+    std::string& out_;
 };
 
 std::size_t fieldBytes(std::u16string_view text) { return 4 + 2 * text.size() + 2; }
@@ -45,8 +43,8 @@ std::size_t fieldBytes(std::u16string_view text) { return 4 + 2 * text.size() + 
 void writeHeader(Writer& out, std::uint32_t rows, const SavingTime& time) {
     for (std::size_t i = 0; i < kMagicUnits; ++i) out.u16(kMagic[i]);
     out.u32(rows);
-    for (std::uint16_t v : {time.year, time.month, time.dayOfWeek, time.day, time.hour,
-                            time.minute, time.second, time.milliseconds}) {
+    for (std::uint16_t v : {time.year, time.month, time.dayOfWeek, time.day, time.hour, time.minute,
+                            time.second, time.milliseconds}) {
         out.u16(v);
     }
 }
@@ -110,6 +108,25 @@ FieldRead readField(Reader& in, std::u16string& out) {
     return FieldRead::Ok;
 }
 
+constexpr int kListColumns[] = {ColPath, ColOriginalName, ColFileName};
+
+// Whether every field of the list fits what the reader accepts, and the bytes the file takes.
+std::optional<std::size_t> listFileBytes(const FileListModel& model) {
+    std::size_t size = kHeaderBytes;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column : kListColumns) {
+            const std::u16string& text = model.text(row, column);
+            if (text.size() > kOprMaxFieldUnits) return std::nullopt;
+            size += fieldBytes(text);
+        }
+    }
+    return size;
+}
+
+void writeListRow(Writer& out, const FileListModel& model, int row) {
+    for (int column : kListColumns) out.field(model.text(row, column));
+}
+
 }  // namespace
 
 std::optional<std::string> encodeOpr(const SavingTime& time,
@@ -121,32 +138,16 @@ std::optional<std::string> encodeOpr(const SavingTime& time,
             size += fieldBytes(*field);
         }
     }
-    Writer out(size);
+    std::string bytes;
+    bytes.reserve(size);
+    Writer out(bytes);
     writeHeader(out, static_cast<std::uint32_t>(records.size()), time);
     for (const OprRecord& r : records) {
         out.field(r.folder);
         out.field(r.earlierName);
         out.field(r.currentName);
     }
-    return out.take();
-}
-
-std::optional<std::string> encodeOprOfList(const SavingTime& time, const FileListModel& model) {
-    constexpr int kColumns[] = {ColPath, ColOriginalName, ColFileName};
-    std::size_t size = kHeaderBytes;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        for (int column : kColumns) {
-            const std::u16string& text = model.text(row, column);
-            if (text.size() > kOprMaxFieldUnits) return std::nullopt;
-            size += fieldBytes(text);
-        }
-    }
-    Writer out(size);
-    writeHeader(out, static_cast<std::uint32_t>(model.rowCount()), time);
-    for (int row = 0; row < model.rowCount(); ++row) {
-        for (int column : kColumns) out.field(model.text(row, column));
-    }
-    return out.take();
+    return bytes;
 }
 
 std::vector<OprRecord> oprRecordsOfList(const FileListModel& model) {
@@ -170,16 +171,15 @@ std::optional<OprContent> decodeOpr(std::string_view bytes) {
     OprContent content;
     in.u32(content.headerRowCount);
     SavingTime& t = content.time;
-    for (std::uint16_t* v : {&t.year, &t.month, &t.dayOfWeek, &t.day, &t.hour, &t.minute,
-                             &t.second, &t.milliseconds}) {
+    for (std::uint16_t* v : {&t.year, &t.month, &t.dayOfWeek, &t.day, &t.hour, &t.minute, &t.second,
+                             &t.milliseconds}) {
         in.u16(*v);
     }
     // The header's row count is not trusted: records are read until the bytes end.
     while (in.left() > 0) {
         OprRecord record;
         bool cutShort = false;
-        for (std::u16string* field :
-             {&record.folder, &record.earlierName, &record.currentName}) {
+        for (std::u16string* field : {&record.folder, &record.earlierName, &record.currentName}) {
             const FieldRead read = readField(in, *field);
             if (read == FieldRead::Invalid) return std::nullopt;
             if (read == FieldRead::CutShort) {
@@ -207,8 +207,20 @@ CommandEffects saveOperationRecord(const FileListModel& model, FileSystem& fs,
         effects.messageBox = std::move(refusal);
         return effects;
     }
-    const std::optional<std::string> bytes = encodeOprOfList(now, model);
-    if (bytes && fs.writeFile(path, *bytes)) {
+    // Checked before the file is created, so that a list the reader would refuse leaves no
+    // half-written file behind; then written a chunk at a time.
+    bool written = false;
+    if (listFileBytes(model)) {
+        BufferedFileWriter file(fs, path);
+        Writer out(file.buffer());
+        writeHeader(out, static_cast<std::uint32_t>(model.rowCount()), now);
+        for (int row = 0; row < model.rowCount() && file.opened(); ++row) {
+            writeListRow(out, model, row);
+            file.flushIfFull();
+        }
+        written = file.finish();
+    }
+    if (written) {
         effects.pane1 = u"提示：操作记录已成功保存到 " + std::u16string(path);
     } else {
         // A record that was not written must not be reported as saved: the user would rely

@@ -63,8 +63,6 @@ inline constexpr char16_t kOprInvalidFileMessage[] = u"提示：您打开的是�
 std::optional<std::string> encodeOpr(const SavingTime& time, const std::vector<OprRecord>& records);
 // The records of the file list: Path, OriginalName and FileName of every row, in list order.
 std::vector<OprRecord> oprRecordsOfList(const FileListModel& model);
-// The same as encodeOpr(time, oprRecordsOfList(model)), without copying the texts first.
-std::optional<std::string> encodeOprOfList(const SavingTime& time, const FileListModel& model);
 
 // Reads a record file. Nothing when the magic is wrong, the header is incomplete, a field is
 // longer than kOprMaxFieldUnits or its terminator is not zero. A record cut short by the end

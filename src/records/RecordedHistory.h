@@ -23,8 +23,8 @@ struct RecordedRow {
 
 struct HistoryEntry {
     int sequence = 0;
-    std::u16string oldExtension;  // the previous entry's new extension; empty for the first
-    std::u16string newExtension;  // the new-extension field when the batch ran
+    std::u16string oldExtension;    // the previous entry's new extension; empty for the first
+    std::u16string newExtension;    // the new-extension field when the batch ran
     std::vector<RecordedRow> rows;  // every row the batch renamed, in row order
 };
 

@@ -17,13 +17,13 @@ enum class RenameOutcome {
 
 // The commands that rename files, each with its own column of status texts.
 enum class RenameCommand {
-    Apply,               // button "应用"
-    RecordedApply,       // the recorded apply that keeps a history
-    DoubleClickRename,   // single-file rename opened by a double click
-    MenuRename,          // single-file rename opened from the context menu
-    Undo,                // button "撤销"
-    Restore,             // the restore dialog's "还原"
-    RecordedUndo,        // the recorded undo: only "成功" or "失败"
+    Apply,              // button "应用"
+    RecordedApply,      // the recorded apply that keeps a history
+    DoubleClickRename,  // single-file rename opened by a double click
+    MenuRename,         // single-file rename opened from the context menu
+    Undo,               // button "撤销"
+    Restore,            // the restore dialog's "还原"
+    RecordedUndo,       // the recorded undo: only "成功" or "失败"
 };
 
 std::u16string_view statusText(RenameCommand command, RenameOutcome outcome);

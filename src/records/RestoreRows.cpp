@@ -35,12 +35,18 @@ RestoreLoad invalidLoad(std::u16string text) {
 const std::u16string& RestoreRow::text(int column) const {
     static const std::u16string empty;
     switch (column) {
-        case RestoreColCurrentName: return currentName;
-        case RestoreColEarlierName: return earlierName;
-        case RestoreColSize: return sizeText;
-        case RestoreColFolder: return folder;
-        case RestoreColStatus: return status;
-        default: return empty;
+        case RestoreColCurrentName:
+            return currentName;
+        case RestoreColEarlierName:
+            return earlierName;
+        case RestoreColSize:
+            return sizeText;
+        case RestoreColFolder:
+            return folder;
+        case RestoreColStatus:
+            return status;
+        default:
+            return empty;
     }
 }
 

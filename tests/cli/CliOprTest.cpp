@@ -47,8 +47,8 @@ class CliOpr : public ::testing::Test {
         std::ofstream(dir / "in", std::ios::binary) << input;
         std::string command = quote(TESSARY_CLI) + " opr";
         for (const auto& a : args) command += " " + quote(a);
-        command += " < " + quote(file("in")) + " > " + quote(file("out")) + " 2> " +
-                   quote(file("err"));
+        command +=
+            " < " + quote(file("in")) + " > " + quote(file("out")) + " 2> " + quote(file("err"));
         const int raw = std::system(command.c_str());
         Result r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -59,7 +59,8 @@ class CliOpr : public ::testing::Test {
 };
 
 TEST_F(CliOpr, WritesTheEightyTwoByteExample) {
-    const Result w = run({"write", file("a.opr"), "--time", "2011-3-16 9:5:42"}, "C:\\\ta.txt\tb.txt\n");
+    const Result w =
+        run({"write", file("a.opr"), "--time", "2011-3-16 9:5:42"}, "C:\\\ta.txt\tb.txt\n");
     ASSERT_EQ(w.status, 0) << w.err;
     const std::string bytes = slurp(dir / "a.opr");
     ASSERT_EQ(bytes.size(), 82u);

@@ -193,8 +193,7 @@ TYPED_TEST_P(FileSystemContract, RenamesAFolderWithWhatItHolds) {
 
 TYPED_TEST_P(FileSystemContract, TrailingDotsAndBlanksOfANewNameAreDropped) {
     this->file(u"a.txt", "alpha");
-    EXPECT_EQ(this->fs().rename(this->at(u"a.txt"), this->at(u"b.txt. .")),
-              RenameOutcome::Renamed);
+    EXPECT_EQ(this->fs().rename(this->at(u"a.txt"), this->at(u"b.txt. .")), RenameOutcome::Renamed);
     EXPECT_EQ(this->world.namesIn(this->world.root()), std::vector<std::u16string>{u"b.txt"});
 }
 
@@ -260,16 +259,30 @@ TYPED_TEST_P(FileSystemContract, WritesAndReadsWholeFiles) {
     EXPECT_EQ(fs.readFile(this->at(u"empty.txt"), 100), "");
 }
 
-REGISTER_TYPED_TEST_SUITE_P(FileSystemContract, RenamesAFileAndItsContentGoesWithIt,
-                            RenamesNamesWithChineseAndBlanks,
-                            SamePathIsRenamedWithoutChangingAnything, CaseOnlyRenameSucceeds,
-                            NeverReplacesAnExistingFile, MissingFileOrFolderIsSourceMissing,
-                            NameTheFileSystemRefusesIsOtherFailure,
-                            FileHeldOpenByAnotherProgramIsAccessDenied,
-                            ReadOnlyFilesAndFoldersStillRename, EmptyNewNameNamesTheFolderItself,
-                            RenamesAFolderWithWhatItHolds,
-                            TrailingDotsAndBlanksOfANewNameAreDropped, PathsLongerThanMaxPathWork,
-                            PathTooLongForAnySystemIsSourceMissing,
-                            AttributesOfFilesFoldersAndMissingOnes, WritesAndReadsWholeFiles);
+TYPED_TEST_P(FileSystemContract, WritesAFileInPiecesReplacingTheOldOne) {
+    FileSystem& fs = this->fs();
+    ASSERT_TRUE(fs.writeFile(this->at(u"out.txt"), "a much longer old content"));
+    {
+        const std::unique_ptr<FileSink> sink = fs.createFile(this->at(u"out.txt"));
+        ASSERT_NE(sink, nullptr);
+        EXPECT_TRUE(sink->write("first,"));
+        EXPECT_TRUE(sink->write(""));
+        EXPECT_TRUE(sink->write(std::string("\0second", 7)));
+        EXPECT_TRUE(sink->finish());
+    }
+    EXPECT_EQ(this->world.content(this->at(u"out.txt")), std::string("first,\0second", 13));
+    EXPECT_EQ(fs.createFile(this->at(u"nofolder\\out.txt")), nullptr);
+    EXPECT_EQ(fs.createFile(this->at(u"x?y")), nullptr);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(
+    FileSystemContract, RenamesAFileAndItsContentGoesWithIt, RenamesNamesWithChineseAndBlanks,
+    SamePathIsRenamedWithoutChangingAnything, CaseOnlyRenameSucceeds, NeverReplacesAnExistingFile,
+    MissingFileOrFolderIsSourceMissing, NameTheFileSystemRefusesIsOtherFailure,
+    FileHeldOpenByAnotherProgramIsAccessDenied, ReadOnlyFilesAndFoldersStillRename,
+    EmptyNewNameNamesTheFolderItself, RenamesAFolderWithWhatItHolds,
+    TrailingDotsAndBlanksOfANewNameAreDropped, PathsLongerThanMaxPathWork,
+    PathTooLongForAnySystemIsSourceMissing, AttributesOfFilesFoldersAndMissingOnes,
+    WritesAndReadsWholeFiles, WritesAFileInPiecesReplacingTheOldOne);
 
 }  // namespace tessary::contract

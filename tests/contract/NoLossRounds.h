@@ -45,8 +45,8 @@ class NoLossRounds {
 
     // A small pool of names, so that new names collide with each other and with files.
     const std::vector<std::u16string> pool_ = {
-        u"a.txt", u"b.txt", u"c.txt", u"d.txt", u"A.TXT", u"照片.jpg", u"照片(1).jpg",
-        u"e",     u"f.mp3", u"g.txt", u"B.txt", u"海边 旅行.jpg",
+        u"a.txt",       u"b.txt", u"c.txt", u"d.txt", u"A.TXT", u"照片.jpg",
+        u"照片(1).jpg", u"e",     u"f.mp3", u"g.txt", u"B.txt", u"海边 旅行.jpg",
     };
 
     void round(int r) {
@@ -69,8 +69,7 @@ class NoLossRounds {
         expected_.clear();
         for (int i = 0; i < listed + unrelated; ++i) {
             const std::u16string& name = free[i];
-            const std::string content =
-                "round " + std::to_string(r) + " file " + std::to_string(i);
+            const std::string content = "round " + std::to_string(r) + " file " + std::to_string(i);
             world_.makeFile(folder + name, content, 0);
             expected_.push_back(content);
             if (i < listed) {
@@ -94,8 +93,7 @@ class NoLossRounds {
             } else {
                 const int row = upTo(model.rowCount());
                 const std::u16string before = model.text(row, ColFileName);
-                renameSingleFile(model, world_.fs(), row, newName(model),
-                                 SingleRenameOrigin::Menu);
+                renameSingleFile(model, world_.fs(), row, newName(model), SingleRenameOrigin::Menu);
                 ++figures_.renamesTried;
                 checkOneRow(model, row, before, u"改名成功", rowContent, "after single rename");
             }
@@ -105,11 +103,16 @@ class NoLossRounds {
 
     std::u16string newName(const FileListModel& model) {
         switch (upTo(8)) {
-            case 0: return u"";
-            case 1: return u"x?y";
-            case 2: return model.text(upTo(model.rowCount()), ColFileName);  // swap or chain
-            case 3: return u"new " + ascii(std::to_string(upTo(1000))) + u".txt";
-            default: return pick(pool_);
+            case 0:
+                return u"";
+            case 1:
+                return u"x?y";
+            case 2:
+                return model.text(upTo(model.rowCount()), ColFileName);  // swap or chain
+            case 3:
+                return u"new " + ascii(std::to_string(upTo(1000))) + u".txt";
+            default:
+                return pick(pool_);
         }
     }
 

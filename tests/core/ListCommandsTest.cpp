@@ -123,13 +123,17 @@ TEST(MoveRow, UpAndDownAtTheEdgesAndWithoutACurrentRow) {
         const char16_t* message;  // nullptr: nothing at all
     };
     const Case cases[] = {
-        {true, 0, u"已经到达列表的第一行!"}, {false, 4, u"已经到达列表的最后一行!"},
-        {true, -1, nullptr},                  {false, -1, nullptr},
-        {true, 5, nullptr},                   {false, 7, nullptr},
+        {true, 0, u"已经到达列表的第一行!"},
+        {false, 4, u"已经到达列表的最后一行!"},
+        {true, -1, nullptr},
+        {false, -1, nullptr},
+        {true, 5, nullptr},
+        {false, 7, nullptr},
     };
     for (const Case& c : cases) {
         FileListModel model = fiveRows();
-        const MoveResult r = c.up ? moveRowUp(model, c.currentRow) : moveRowDown(model, c.currentRow);
+        const MoveResult r =
+            c.up ? moveRowUp(model, c.currentRow) : moveRowDown(model, c.currentRow);
         EXPECT_FALSE(r.moved);
         if (c.message) {
             EXPECT_EQ(r.effects.message, c.message);
@@ -217,9 +221,9 @@ TEST(Export, FileIsAnsiTextWithCrLfAfterEveryLine) {
     const FileListModel model = exportExample();
     // 未修改 in GBK.
     const std::string unchanged = "\xCE\xB4\xD0\xDE\xB8\xC4";
-    EXPECT_EQ(exportFileBytes(model, *codePage),
-              "a.txt?b.txt?1 KB?C:\\d\\?" + unchanged + "?2011-3-16?txt\r\n" +
-                  "c.txt??2 KB?C:\\d\\?" + unchanged + "?2011-3-16?txt\r\n");
+    EXPECT_EQ(exportFileBytes(model, *codePage), "a.txt?b.txt?1 KB?C:\\d\\?" + unchanged +
+                                                     "?2011-3-16?txt\r\n" + "c.txt??2 KB?C:\\d\\?" +
+                                                     unchanged + "?2011-3-16?txt\r\n");
 }
 
 TEST(Export, CharactersTheCodePageLacksBecomeQuestionMarks) {
@@ -233,9 +237,13 @@ TEST(Export, BytesAreThoseOfConvertingTheWholeTextAtOnce) {
     const auto codePage = makeSystemAnsiCodePage();
     FileListModel model = FileListModel::withStandardColumns();
     const std::u16string names[] = {
-        u"照片 2024.jpg", u"\u0e01\u00e9\u00a9.txt", u"\U0001F600 pair.txt",
-        std::u16string(u"lone \xD800 high"), std::u16string(u"lone \xDC00 low\xD83D"),
-        u"€ ・ ～ 〇 ㈠", std::u16string(u"nul\0inside", 11),
+        u"照片 2024.jpg",
+        u"\u0e01\u00e9\u00a9.txt",
+        u"\U0001F600 pair.txt",
+        std::u16string(u"lone \xD800 high"),
+        std::u16string(u"lone \xDC00 low\xD83D"),
+        u"€ ・ ～ 〇 ㈠",
+        std::u16string(u"nul\0inside", 11),
     };
     std::u16string whole;
     for (const std::u16string& name : names) {
@@ -261,6 +269,21 @@ TEST(Export, WritesTheFileAndCountsTheRecords) {
     EXPECT_EQ(fs.content(u"C:\\out\\列表.txt"), exportFileBytes(one, *codePage));
 }
 
+TEST(Export, ALongListIsWrittenWholeAcrossChunks) {
+    const auto codePage = makeSystemAnsiCodePage();
+    FileListModel model = FileListModel::withStandardColumns();
+    for (int row = 0; row < 40'000; ++row) {
+        model.insertRow(row, u"照片 " + std::u16string(40, u'x') + u".jpg");
+        model.setText(row, ColPath, u"D:\\相册\\");
+    }
+    MemoryFileSystem fs;
+    fs.addFolder(u"D:\\out");
+    const std::string expected = exportFileBytes(model, *codePage);
+    ASSERT_GT(expected.size(), 2 * BufferedFileWriter::kChunkBytes);
+    exportList(model, fs, *codePage, u"D:\\out\\list.txt");
+    EXPECT_EQ(fs.content(u"D:\\out\\list.txt"), expected);
+}
+
 TEST(Export, EmptyListAndUnwritableFileAreSaid) {
     const auto codePage = makeSystemAnsiCodePage();
     MemoryFileSystem fs;
@@ -270,7 +293,8 @@ TEST(Export, EmptyListAndUnwritableFileAreSaid) {
     const FileListModel empty = FileListModel::withStandardColumns();
     EXPECT_EQ(exportRefusal(empty), u"列表中没有记录！");
     EXPECT_EQ(exportRefusal(exportExample()), std::nullopt);
-    const CommandEffects effects = exportList(exportExample(), fs, *codePage, u"C:\\out\\locked.txt");
+    const CommandEffects effects =
+        exportList(exportExample(), fs, *codePage, u"C:\\out\\locked.txt");
     ASSERT_TRUE(effects.message);
     EXPECT_EQ(effects.message->find(u"导出成功"), std::u16string::npos);
     EXPECT_NE(effects.message->find(u"C:\\out\\locked.txt"), std::u16string::npos);

@@ -11,7 +11,9 @@ namespace {
 
 const SavingTime kTime{2011, 3, 3, 16, 9, 5, 42, 7};
 
-std::string le16(std::uint16_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
+std::string le16(std::uint16_t v) {
+    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
 std::string le32(std::uint32_t v) { return le16(v & 0xFFFF) + le16(v >> 16); }
 
 std::string utf16le(std::u16string_view text) {
@@ -32,12 +34,13 @@ TEST(OprFile, TheEightyTwoByteExample) {
     ASSERT_TRUE(bytes);
     ASSERT_EQ(bytes->size(), 82u);
     const unsigned char expected[82] = {
-        0x4F, 0, 0x50, 0, 0x52, 0, 0x45, 0, 0x43, 0, 0x46, 0, 0x49, 0, 0x4C, 0, 0x45, 0,  // magic
-        1, 0, 0, 0,                                                           // row count
-        0xDB, 0x07, 3, 0, 3, 0, 16, 0, 9, 0, 5, 0, 42, 0, 7, 0,               // SYSTEMTIME
-        3, 0, 0, 0, 'C', 0, ':', 0, '\\', 0, 0, 0,                            // folder
-        5, 0, 0, 0, 'a', 0, '.', 0, 't', 0, 'x', 0, 't', 0, 0, 0,             // earlier name
-        5, 0, 0, 0, 'b', 0, '.', 0, 't', 0, 'x', 0, 't', 0, 0, 0,             // current name
+        0x4F, 0,    0x50, 0, 0x52, 0, 0x45, 0, 0x43, 0, 0x46, 0, 0x49, 0, 0x4C, 0,
+        0x45, 0,                                                                    // magic
+        1,    0,    0,    0,                                                        // row count
+        0xDB, 0x07, 3,    0, 3,    0, 16,   0, 9,    0, 5,    0, 42,   0, 7,    0,  // SYSTEMTIME
+        3,    0,    0,    0, 'C',  0, ':',  0, '\\', 0, 0,    0,                    // folder
+        5,    0,    0,    0, 'a',  0, '.',  0, 't',  0, 'x',  0, 't',  0, 0,    0,  // earlier name
+        5,    0,    0,    0, 'b',  0, '.',  0, 't',  0, 'x',  0, 't',  0, 0,    0,  // current name
     };
     EXPECT_EQ(*bytes, std::string(reinterpret_cast<const char*>(expected), 82));
 }
@@ -48,9 +51,9 @@ TEST(OprFile, WrittenFromTheListInListOrder) {
     const auto records = oprRecordsOfList(list.model);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1], (OprRecord{testing::kFolder, u"照片.jpg", u"海边.jpg"}));
-    EXPECT_EQ(encodeOpr(kTime, records),
-              header(2) + field(testing::kFolder) + field(u"a.txt") + field(u"a.txt") +
-                  field(testing::kFolder) + field(u"照片.jpg") + field(u"海边.jpg"));
+    EXPECT_EQ(encodeOpr(kTime, records), header(2) + field(testing::kFolder) + field(u"a.txt") +
+                                             field(u"a.txt") + field(testing::kFolder) +
+                                             field(u"照片.jpg") + field(u"海边.jpg"));
 }
 
 TEST(OprFile, ReadsBackWhatItWrites) {
@@ -107,14 +110,14 @@ TEST(OprFile, ReaderOnDamagedOrForeignFiles) {
          true, 1},
         {"second record cut after its folder", header(2) + one + field(u"C:\\"), true, 1},
         {"length cut short", header(2) + one + "\x05\x00", true, 1},
-        {"length larger than what is left",
-         header(2) + one + le32(30'000) + utf16le(u"C:\\"), true, 1},
+        {"length larger than what is left", header(2) + one + le32(30'000) + utf16le(u"C:\\"), true,
+         1},
         {"field longer than any path", header(1) + le32(kOprMaxFieldUnits + 1) + one, false, 0},
         {"huge length", header(1) + le32(0xFFFFFFFF) + one, false, 0},
         {"terminator not zero", badTerminator, false, 0},
-        {"zero inside a name", header(1) + field(u"C:\\") + field(std::u16string(u"a\0b", 3)) +
-                                   field(u"b.txt"),
-         false, 0},
+        {"zero inside a name",
+         header(1) + field(u"C:\\") + field(std::u16string(u"a\0b", 3)) + field(u"b.txt"), false,
+         0},
     };
     for (const Case& c : cases) {
         const auto content = decodeOpr(c.bytes);
@@ -153,6 +156,22 @@ TEST(SaveOperationRecord, WritesTheListAndSaysWhere) {
     const auto content = decodeOpr(*list.fs.content(path));
     ASSERT_TRUE(content);
     EXPECT_EQ(content->records, oprRecordsOfList(list.model));
+}
+
+TEST(SaveOperationRecord, ALongListComesOutAsEncodedAtOnce) {
+    FileListModel model = FileListModel::withStandardColumns();
+    for (int row = 0; row < 20'000; ++row) {
+        model.insertRow(row, u"新名字 " + std::u16string(20, u'n') + u".mp3");
+        model.setText(row, ColPath, u"E:\\音乐\\");
+        model.setText(row, ColOriginalName, u"旧名字 " + std::u16string(20, u'o') + u".mp3");
+    }
+    MemoryFileSystem fs;
+    fs.addFolder(u"E:\\out");
+    saveOperationRecord(model, fs, u"E:\\out\\r.opr", kTime);
+    const std::optional<std::string> expected = encodeOpr(kTime, oprRecordsOfList(model));
+    ASSERT_TRUE(expected);
+    ASSERT_GT(expected->size(), 2 * BufferedFileWriter::kChunkBytes);
+    EXPECT_EQ(fs.content(u"E:\\out\\r.opr"), expected);
 }
 
 TEST(SaveOperationRecord, FileThatCannotBeWrittenIsNotReportedAsSaved) {

@@ -21,12 +21,20 @@ TEST(StatusTexts, EveryCommandHasItsOwnWords) {
         const char16_t* texts[5];  // Renamed, SourceMissing, TargetExists, AccessDenied, Other
     };
     const Row table[] = {
-        {C::Apply, {u"改名成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
-        {C::RecordedApply, {u"成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
-        {C::DoubleClickRename, {u"成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
-        {C::MenuRename, {u"改名成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
-        {C::Undo, {u"撤销改名成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
-        {C::Restore, {u"还原成功", u"失败:被还原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
+        {C::Apply,
+         {u"改名成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
+        {C::RecordedApply,
+         {u"成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
+        {C::DoubleClickRename,
+         {u"成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
+        {C::MenuRename,
+         {u"改名成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问", u"失败"}},
+        {C::Undo,
+         {u"撤销改名成功", u"失败:原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问",
+          u"失败"}},
+        {C::Restore,
+         {u"还原成功", u"失败:被还原文件不存在", u"失败:文件名重名", u"失败:文件不允许访问",
+          u"失败"}},
         {C::RecordedUndo, {u"成功", u"失败", u"失败", u"失败", u"失败"}},
     };
     const O outcomes[] = {O::Renamed, O::SourceMissing, O::TargetExists, O::AccessDenied,
@@ -99,18 +107,8 @@ TEST(Apply, EachRowReportsItsOwnOutcome) {
          {u"改名成功"},
          {u"a.txt"},
          {u"a.txt"}},
-        {"a name the file system refuses",
-         {u"a.txt"},
-         {u"x?y"},
-         {u"失败"},
-         {u"a.txt"},
-         {u"a.txt"}},
-        {"a case-only rename",
-         {u"a.txt"},
-         {u"A.TXT"},
-         {u"改名成功"},
-         {u"A.TXT"},
-         {u"A.TXT"}},
+        {"a name the file system refuses", {u"a.txt"}, {u"x?y"}, {u"失败"}, {u"a.txt"}, {u"a.txt"}},
+        {"a case-only rename", {u"a.txt"}, {u"A.TXT"}, {u"改名成功"}, {u"A.TXT"}, {u"A.TXT"}},
     };
     for (const Case& c : cases) {
         ListedFiles list(c.files);
@@ -129,7 +127,8 @@ TEST(Apply, UnrelatedFileWithTheNewNameIsLeftAlone) {
     applyRenames(list.model, list.fs);
     EXPECT_EQ(list.column(ColStatus), Names{u"失败:文件名重名"});
     EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"taken.txt"), "someone else's");
-    EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"a.txt"), ListedFiles::contentOf(u"a.txt"));
+    EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"a.txt"),
+              ListedFiles::contentOf(u"a.txt"));
 }
 
 TEST(Apply, FilesGoneOrHeldOpenKeepTheirNames) {
@@ -198,7 +197,8 @@ TEST(Undo, TakenOriginalNameOrDeletedFileFails) {
     EXPECT_EQ(list.column(ColFileName), (Names{u"1.txt", u"2.txt"}));
     EXPECT_EQ(list.column(ColPreview), (Names{u"", u""}));
     EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"a.txt"), "a newcomer");
-    EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"1.txt"), ListedFiles::contentOf(u"a.txt"));
+    EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"1.txt"),
+              ListedFiles::contentOf(u"a.txt"));
 }
 
 TEST(SingleRename, WhenTheDialogOpens) {

@@ -124,8 +124,8 @@ TEST(RecordedUndo, RowsThatNoLongerNameTheFileFailAndTheirFilesStay) {
     recordedApply(list.model, list.fs, history, u"jpg");
     // The list is reordered and shortened behind the history's back.
     int counter = 3;
-    moveRowDown(list.model, 0);                       // b.jpg, a.jpg, c.jpg
-    removeSelectedRows(list.model, counter, {2});     // b.jpg, a.jpg
+    moveRowDown(list.model, 0);                    // b.jpg, a.jpg, c.jpg
+    removeSelectedRows(list.model, counter, {2});  // b.jpg, a.jpg
     recordedUndo(list.model, list.fs, history);
     EXPECT_EQ(list.column(ColStatus), (Names{u"失败", u"失败"}));
     EXPECT_EQ(list.column(ColFileName), (Names{u"b.jpg", u"a.jpg"}));
@@ -135,8 +135,9 @@ TEST(RecordedUndo, RowsThatNoLongerNameTheFileFailAndTheirFilesStay) {
 
 TEST(RecordedHistory, HasNoLimitOnEntriesOrRows) {
     std::vector<std::u16string> names;
-    for (int i = 0; i < 150; ++i) names.push_back(u"f" + std::u16string(1, u'A' + i % 26) +
-                                                  std::u16string(1, u'a' + i / 26) + u".txt");
+    for (int i = 0; i < 150; ++i)
+        names.push_back(u"f" + std::u16string(1, u'A' + i % 26) + std::u16string(1, u'a' + i / 26) +
+                        u".txt");
     ListedFiles list(names);
     RecordedHistory history;
     for (int n = 1; n <= 120; ++n) {

@@ -14,7 +14,8 @@ const std::u16string kDir = u"C:\\d\\";
 OprContent recordsOf(const std::vector<std::pair<std::u16string, std::u16string>>& names) {
     OprContent content;
     content.time = {2011, 3, 3, 16, 9, 5, 0, 0};
-    for (const auto& [earlier, current] : names) content.records.push_back({kDir, earlier, current});
+    for (const auto& [earlier, current] : names)
+        content.records.push_back({kDir, earlier, current});
     return content;
 }
 
@@ -34,12 +35,11 @@ struct Disk {
 
 TEST(RestoreRows, FoundFilesFirstInFileOrderMissingOnesAfterInReverse) {
     Disk disk({{u"1.txt", 100}, {u"3.txt", 5000}, {u"5.txt", 2048}});
-    const RestoreLoad load = restoreRowsFromContent(
-        disk.fs, recordsOf({{u"a.txt", u"1.txt"},
-                            {u"b.txt", u"2.txt"},
-                            {u"c.txt", u"3.txt"},
-                            {u"d.txt", u"4.txt"},
-                            {u"e.txt", u"5.txt"}}));
+    const RestoreLoad load = restoreRowsFromContent(disk.fs, recordsOf({{u"a.txt", u"1.txt"},
+                                                                        {u"b.txt", u"2.txt"},
+                                                                        {u"c.txt", u"3.txt"},
+                                                                        {u"d.txt", u"4.txt"},
+                                                                        {u"e.txt", u"5.txt"}}));
     EXPECT_TRUE(load.valid);
     EXPECT_EQ(column(load, RestoreColCurrentName),
               (Names{u"1.txt", u"3.txt", u"5.txt", u"4.txt", u"2.txt"}));
@@ -47,8 +47,8 @@ TEST(RestoreRows, FoundFilesFirstInFileOrderMissingOnesAfterInReverse) {
               (Names{u"a.txt", u"c.txt", u"e.txt", u"d.txt", u"b.txt"}));
     EXPECT_EQ(column(load, RestoreColSize), (Names{u"0 KB", u"4 KB", u"2 KB", u"", u""}));
     EXPECT_EQ(column(load, RestoreColFolder), Names(5, kDir));
-    EXPECT_EQ(column(load, RestoreColStatus),
-              (Names{u"成功载入", u"成功载入", u"成功载入", u"拟还原文件不存在", u"拟还原文件不存在"}));
+    EXPECT_EQ(column(load, RestoreColStatus), (Names{u"成功载入", u"成功载入", u"成功载入",
+                                                     u"拟还原文件不存在", u"拟还原文件不存在"}));
     EXPECT_EQ(load.validCount, 3);
     EXPECT_EQ(load.pane0, u"打开有效操作记录个数:3");
     EXPECT_EQ(load.pane1, u"该操作记录文件的保存时间：2011年3月16日 9:5");
@@ -94,7 +94,11 @@ TEST(RestoreRows, InvalidOrUnreadableFileLeavesTheListEmpty) {
 }
 
 TEST(Restore, RenamesCheckedRowsBackAndSaysHowItWent) {
-    Disk disk({{u"1.txt", 1}, {u"2.txt", 1}, {u"3.txt", 1}, {u"same.txt", 1}, {u"taken.txt", 1},
+    Disk disk({{u"1.txt", 1},
+               {u"2.txt", 1},
+               {u"3.txt", 1},
+               {u"same.txt", 1},
+               {u"taken.txt", 1},
                {u"5.txt", 1}});
     RestoreLoad load = restoreRowsFromContent(disk.fs, recordsOf({{u"a.txt", u"1.txt"},
                                                                   {u"b.txt", u"2.txt"},

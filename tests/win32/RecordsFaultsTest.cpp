@@ -69,8 +69,8 @@ TEST_F(RealFiles, ApplyReportsEveryFaultAndRenamesTheRest) {
 
     EXPECT_EQ(column(ColStatus), (Names{u"失败:文件不允许访问", u"失败:原文件不存在",
                                         u"失败:原文件不存在", u"失败", u"改名成功"}));
-    EXPECT_EQ(column(ColFileName),
-              (Names{u"held.txt", u"deleted.txt", u"in gone folder.txt", u"refused.txt", u"5.txt"}));
+    EXPECT_EQ(column(ColFileName), (Names{u"held.txt", u"deleted.txt", u"in gone folder.txt",
+                                          u"refused.txt", u"5.txt"}));
     EXPECT_EQ(namesInFolder(temp.path()), (Names{u"5.txt", u"held.txt", u"refused.txt"}));
     EXPECT_EQ(readBytes(at(u"5.txt")), "fine");
 
@@ -79,8 +79,8 @@ TEST_F(RealFiles, ApplyReportsEveryFaultAndRenamesTheRest) {
     EXPECT_EQ(column(ColStatus),
               (Names{u"未修改", u"文件不存在", u"文件不存在", u"未修改", u"未修改"}));
     undoRenames(model, fs);
-    EXPECT_EQ(column(ColStatus), (Names{u"撤销改名成功", u"失败:原文件不存在",
-                                        u"失败:原文件不存在", u"撤销改名成功", u"撤销改名成功"}));
+    EXPECT_EQ(column(ColStatus), (Names{u"撤销改名成功", u"失败:原文件不存在", u"失败:原文件不存在",
+                                        u"撤销改名成功", u"撤销改名成功"}));
     EXPECT_EQ(namesInFolder(temp.path()), (Names{u"fine.txt", u"held.txt", u"refused.txt"}));
 }
 
@@ -122,8 +122,7 @@ TEST_F(RealFiles, ExportWritesAnsiBytesToDisk) {
     const auto codePage = makeSystemAnsiCodePage();
     ASSERT_EQ(codePage->number(), 936u);
     const CommandEffects effects = exportList(model, fs, *codePage, at(u"列表.txt"));
-    EXPECT_EQ(effects.message,
-              u"      导出成功:导出到" + at(u"列表.txt") + u".    共导出1条记录");
+    EXPECT_EQ(effects.message, u"      导出成功:导出到" + at(u"列表.txt") + u".    共导出1条记录");
     const std::string expected = "\xD5\xD5\xC6\xAC.jpg?\xBA\xA3\xB1\xDF.jpg?1 KB?" +
                                  codePage->encode(temp.path()) + "?\xCE\xB4\xD0\xDE\xB8\xC4?" +
                                  codePage->encode(model.text(0, ColDateModified)) + "?jpg\r\n";

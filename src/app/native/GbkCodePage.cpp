@@ -80,6 +80,22 @@ class GbkCodePage final : public AnsiCodePage {
 
     unsigned number() const override { return 936; }
 
+    std::size_t wholeCharacterLength(std::string_view bytes) const override {
+        // GBK lead bytes are 0x81 to 0xFE; each takes the byte after it as its trail byte.
+        std::size_t i = 0;
+        while (i < bytes.size()) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (b < 0x81 || b == 0xFF) {
+                ++i;
+            } else if (i + 1 == bytes.size()) {
+                return i;
+            } else {
+                i += 2;
+            }
+        }
+        return bytes.size();
+    }
+
   private:
     IconvHandle toGbk_;
     IconvHandle fromGbk_;

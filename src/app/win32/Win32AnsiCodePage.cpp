@@ -36,6 +36,20 @@ class Win32AnsiCodePage final : public AnsiCodePage {
     }
 
     unsigned number() const override { return GetACP(); }
+
+    std::size_t wholeCharacterLength(std::string_view bytes) const override {
+        std::size_t i = 0;
+        while (i < bytes.size()) {
+            if (!IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(bytes[i]))) {
+                ++i;
+            } else if (i + 1 == bytes.size()) {
+                return i;
+            } else {
+                i += 2;
+            }
+        }
+        return bytes.size();
+    }
 };
 
 }  // namespace

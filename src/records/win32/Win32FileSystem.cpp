@@ -59,14 +59,18 @@ RenameOutcome renameOutcomeOfError(unsigned long error) {
         case ERROR_BAD_NETPATH:
         case ERROR_BAD_NET_NAME:
         case ERROR_BAD_PATHNAME:
-        case ERROR_FILENAME_EXCED_RANGE: return RenameOutcome::SourceMissing;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return RenameOutcome::SourceMissing;
         case ERROR_FILE_EXISTS:
-        case ERROR_ALREADY_EXISTS: return RenameOutcome::TargetExists;
+        case ERROR_ALREADY_EXISTS:
+            return RenameOutcome::TargetExists;
         case ERROR_ACCESS_DENIED:
         case ERROR_CURRENT_DIRECTORY:
         case ERROR_NETWORK_ACCESS_DENIED:
-        case ERROR_DRIVE_LOCKED: return RenameOutcome::AccessDenied;
-        default: break;
+        case ERROR_DRIVE_LOCKED:
+            return RenameOutcome::AccessDenied;
+        default:
+            break;
     }
     // Write-protected, not ready, read and write faults, sharing and lock violations: the
     // whole run of device errors from ERROR_WRITE_PROTECT to ERROR_SHARING_BUFFER_EXCEEDED.
@@ -147,33 +151,53 @@ AttributeQuery Win32FileSystem::queryAttributes(std::u16string_view path) const 
     }
     query.result = QueryResult::Found;
     query.attributes.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    query.attributes.size = query.attributes.isFolder
-                                ? 0
-                                : (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) |
-                                      data.nFileSizeLow;
+    query.attributes.size =
+        query.attributes.isFolder
+            ? 0
+            : (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     query.attributes.lastWriteTime =
         (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
         data.ftLastWriteTime.dwLowDateTime;
     return query;
 }
 
-bool Win32FileSystem::writeFile(std::u16string_view path, std::string_view bytes) {
-    if (hasNul(path)) return false;
-    const std::u16string full = systemPath(path);
-    Handle file(CreateFileW(wide(full), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) ||
-            written == 0) {
-            return false;
+namespace {
+
+class Win32FileSink final : public FileSink {
+  public:
+    explicit Win32FileSink(HANDLE file) : file_(file) {}
+
+    bool write(std::string_view bytes) override {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const DWORD chunk =
+                static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+            DWORD written = 0;
+            if (!WriteFile(file_.get(), bytes.data() + done, chunk, &written, nullptr) ||
+                written == 0) {
+                return false;
+            }
+            done += written;
         }
-        done += written;
+        return true;
     }
-    return file.close();
+
+    // A write can still fail when the handle is closed (a full network drive, say).
+    bool finish() override { return file_.valid() && file_.close(); }
+
+  private:
+    Handle file_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileSink> Win32FileSystem::createFile(std::u16string_view path) {
+    if (hasNul(path)) return nullptr;
+    const std::u16string full = systemPath(path);
+    HANDLE file = CreateFileW(wide(full), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32FileSink>(file);
 }
 
 std::optional<std::string> Win32FileSystem::readFile(std::u16string_view path,
@@ -191,7 +215,8 @@ std::optional<std::string> Win32FileSystem::readFile(std::u16string_view path,
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
         DWORD read = 0;
         if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
         if (read == 0) break;  // the file got shorter while we read it

@@ -9,8 +9,8 @@ namespace tessary {
 SavingTime localSavingTime() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return {now.wYear,   now.wMonth,  now.wDayOfWeek, now.wDay,
-            now.wHour,   now.wMinute, now.wSecond,    now.wMilliseconds};
+    return {now.wYear, now.wMonth,  now.wDayOfWeek, now.wDay,
+            now.wHour, now.wMinute, now.wSecond,    now.wMilliseconds};
 }
 
 }  // namespace tessary
