@@ -1,0 +1,173 @@
+// tessary-cli tag read|write on real files, as a script would use it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/TagTestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tessary::testing::frameAudio;
+using tessary::testing::RawTag;
+using tessary::testing::tagBlock;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quote(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string slurp(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class CliTag : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("tessary-cli-tag-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string file(const std::string& name, const std::string& content) {
+        std::ofstream(dir / name, std::ios::binary) << content;
+        return (dir / name).string();
+    }
+    Result run(const std::vector<std::string>& args) {
+        std::string command = quote(TESSARY_CLI);
+        for (const auto& a : args) command += " " + quote(a);
+        command += " < /dev/null > " + quote((dir / "out").string()) + " 2> " +
+                   quote((dir / "err").string());
+        const int raw = std::system(command.c_str());
+        Result r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(dir / "out");
+        r.err = slurp(dir / "err");
+        return r;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(CliTag, ReadPrintsEveryFieldInOrder) {
+    const std::string song =
+        file("song.mp3", frameAudio() + tagBlock(RawTag{"\xD6\xD0\xCE\xC4", "Artist", "Album",
+                                                        "1999", "note", 0, 7, 17}));
+    const Result r = run({"tag", "read", song});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "code: 4\nisMp3: true\nhasTag: true\ntitle: 中文\nartist: Artist\nalbum: Album\n"
+              "year: 1999\ncomment: note\ntrack: 7\ngenre: 17.Rock\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(CliTag, ReadReportsFilesWithoutTag) {
+    struct Case {
+        const char* what;
+        std::string path;
+        std::string head;
+    };
+    const Case cases[] = {
+        {"missing", (dir / "none.mp3").string(), "code: 0\nisMp3: false\nhasTag: false\n"},
+        {"no tag", file("plain.mp3", frameAudio()), "code: 3\nisMp3: true\nhasTag: false\n"},
+        {"not MP3", file("a.txt", std::string(300, 'x')), "code: 2\nisMp3: false\nhasTag: false\n"},
+        {"a folder", dir.string(), "code: 0\nisMp3: false\nhasTag: false\n"},
+    };
+    for (const Case& c : cases) {
+        const Result r = run({"tag", "read", c.path});
+        EXPECT_EQ(r.status, 0) << c.what;
+        EXPECT_EQ(r.out,
+                  c.head + "title: \nartist: \nalbum: \nyear: \ncomment: \ntrack: \ngenre: \n")
+            << c.what;
+    }
+}
+
+TEST_F(CliTag, WriteChangesTheGivenFieldsOnly) {
+    const std::string audio = frameAudio(1000);
+    const std::string song = file("song.mp3", audio);
+    Result r = run({"tag", "write", song, "--title", "中文标题", "--track", "12", "--genre", "79"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(fs::file_size(song), audio.size() + 128);
+    EXPECT_EQ(slurp(song).substr(audio.size(), 11), "TAG\xD6\xD0\xCE\xC4\xB1\xEA\xCC\xE2");
+
+    r = run({"tag", "write", song, "--artist", "Artist", "--year", "2024", "--comment", "c",
+             "--album", "Album"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(fs::file_size(song), audio.size() + 128);
+    EXPECT_EQ(run({"tag", "read", song}).out,
+              "code: 4\nisMp3: true\nhasTag: true\ntitle: 中文标题\nartist: Artist\n"
+              "album: Album\nyear: 2024\ncomment: c\ntrack: 12\ngenre: 79.Hard Rock\n");
+
+    r = run({"tag", "write", song, "--track", "0", "--genre", "-1", "--title", ""});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(run({"tag", "read", song}).out,
+              "code: 4\nisMp3: true\nhasTag: true\ntitle: \nartist: Artist\n"
+              "album: Album\nyear: 2024\ncomment: c\ntrack: \ngenre: \n");
+}
+
+TEST_F(CliTag, WriteFailsOnFilesItCannotTag) {
+    const std::string text = std::string(300, 'x');
+    const std::string notMp3 = file("a.txt", text);
+    Result r = run({"tag", "write", notMp3, "--title", "T"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "修改失败！\n");
+    EXPECT_EQ(slurp(notMp3), text);
+
+    r = run({"tag", "write", (dir / "none.mp3").string(), "--title", "T"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "修改失败！\n");
+    EXPECT_FALSE(fs::exists(dir / "none.mp3"));
+
+    if (::geteuid() != 0) {  // root writes read-only files all the same
+        const std::string locked = file("locked.mp3", frameAudio());
+        fs::permissions(locked, fs::perms::owner_read);
+        r = run({"tag", "write", locked, "--title", "T"});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(slurp(locked), frameAudio());
+    }
+}
+
+TEST_F(CliTag, UsageErrorsTouchNothing) {
+    const std::string song = file("song.mp3", frameAudio());
+    const std::vector<std::vector<std::string>> bad = {
+        {"tag"},
+        {"tag", "read"},
+        {"tag", "read", song, "extra"},
+        {"tag", "erase", song},
+        {"tag", "write", song, "--title"},
+        {"tag", "write", song, "--bogus", "x"},
+        {"tag", "write", song, "--track", "256"},
+        {"tag", "write", song, "--track", "seven"},
+        {"tag", "write", song, "--genre", "-2"},
+        {"tag", "write", song, "--genre", "256"},
+        {"tag", "write", song, "--title", "T", "--genre", ""},
+    };
+    for (const auto& args : bad) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 1) << args.size();
+        EXPECT_NE(r.err.find("usage: tessary-cli tag"), std::string::npos);
+        EXPECT_EQ(slurp(song), frameAudio());
+    }
+}
+
+}  // namespace
