@@ -1,0 +1,259 @@
+#include "DialogBase.h"
+
+#include <commctrl.h>
+
+namespace tessary {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x7E55;
+// The control object of a subclassed control, found from its handle (for reflected messages).
+constexpr wchar_t kControlProperty[] = L"Tessary.Control";
+
+// Messages whose result the dialog procedure returns directly instead of through DWLP_MSGRESULT.
+bool returnsResultDirectly(UINT message) {
+    switch (message) {
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+        case WM_INITDIALOG:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The control a reflected message came from.
+HWND reflectedSource(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DRAWITEM:
+            return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<HWND>(lParam);
+        default:
+            (void)wParam;
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+DialogBase::DialogBase(UINT templateId) : templateId_(templateId) {}
+
+DialogBase::~DialogBase() {
+    if (hwnd_ != nullptr && IsWindow(hwnd_)) {
+        // A modeless dialog outlived by its object: take it down so no message reaches a dead
+        // object through the user data.
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        if (!modal_) DestroyWindow(hwnd_);
+    }
+}
+
+INT_PTR DialogBase::doModal(HWND owner) {
+    modal_ = true;
+    result_.reset();
+    const INT_PTR r =
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
+                        &DialogBase::dialogProc, reinterpret_cast<LPARAM>(this));
+    hwnd_ = nullptr;
+    if (r == -1) return -1;
+    result_ = r;
+    return r;
+}
+
+HWND DialogBase::createModeless(HWND owner, bool show) {
+    modal_ = false;
+    result_.reset();
+    HWND window =
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
+                           &DialogBase::dialogProc, reinterpret_cast<LPARAM>(this));
+    if (window != nullptr && show) ShowWindow(window, SW_SHOW);
+    return window;
+}
+
+HWND DialogBase::createModelessIndirect(HWND owner, const DLGTEMPLATE* dialogTemplate, bool show) {
+    modal_ = false;
+    result_.reset();
+    HWND window =
+        CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, owner,
+                                   &DialogBase::dialogProc, reinterpret_cast<LPARAM>(this));
+    if (window != nullptr && show) ShowWindow(window, SW_SHOW);
+    return window;
+}
+
+void DialogBase::endDialog(INT_PTR code) {
+    if (hwnd_ == nullptr) return;
+    result_ = code;
+    if (modal_) {
+        EndDialog(hwnd_, code);
+    } else {
+        DestroyWindow(hwnd_);
+    }
+}
+
+DialogBase* DialogBase::fromHandle(HWND window) {
+    return reinterpret_cast<DialogBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void DialogBase::onCommand(UINT id, std::function<void()> handler) {
+    commands_[id] = [h = std::move(handler)](UINT) { h(); };
+}
+
+void DialogBase::onCommandNotify(UINT id, std::function<void(UINT)> handler) {
+    commands_[id] = std::move(handler);
+}
+
+std::optional<LRESULT> DialogBase::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        // A disabled button can still be "clicked" by BM_CLICK or a stray message; the
+        // command it stands for is not available then (Apply before any preview).
+        const HWND source = reinterpret_cast<HWND>(lParam);
+        if (source && HIWORD(wParam) == BN_CLICKED && !IsWindowEnabled(source)) return 0;
+        return dispatchCommand(wParam);
+    }
+    if (HWND source = reflectedSource(message, wParam, lParam)) {
+        if (SubclassedControl* control = SubclassedControl::fromHandle(source)) {
+            return control->onReflected(message, wParam, lParam);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<LRESULT> DialogBase::dispatchCommand(WPARAM wParam) {
+    const UINT id = LOWORD(wParam);
+    const UINT code = HIWORD(wParam);
+    if (auto found = commands_.find(id); found != commands_.end()) {
+        // Copy first: a handler may replace its own entry or end the dialog.
+        auto handler = found->second;
+        handler(code);
+        return 0;
+    }
+    if (id == IDOK && (code == BN_CLICKED || code == 0)) {
+        onOK();
+        return 0;
+    }
+    if (id == IDCANCEL && (code == BN_CLICKED || code == 0)) {
+        onCancel();
+        return 0;
+    }
+    return std::nullopt;
+}
+
+INT_PTR DialogBase::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::optional<LRESULT> r = onMessage(message, wParam, lParam);
+    if (!r) return FALSE;
+    if (returnsResultDirectly(message)) return static_cast<INT_PTR>(*r);
+    SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, *r);
+    return TRUE;
+}
+
+INT_PTR CALLBACK DialogBase::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<DialogBase*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
+        self->hwnd_ = window;
+        return self->onInitDialog();
+    }
+    DialogBase* self = fromHandle(window);
+    if (self == nullptr) return FALSE;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        // A modeless dialog closed by the platform (for example with its owner) ended as a
+        // cancel.
+        if (!self->modal_ && !self->result_) self->result_ = IDCANCEL;
+        self->onDestroyed();
+        return FALSE;
+    }
+    return self->dispatch(message, wParam, lParam);
+}
+
+// --- SubclassedControl --------------------------------------------------------------------------
+
+SubclassedControl::~SubclassedControl() { detach(); }
+
+bool SubclassedControl::attach(HWND control) {
+    if (control == nullptr || hwnd_ != nullptr || fromHandle(control) != nullptr) return false;
+    if (!SetWindowSubclass(control, &SubclassedControl::subclassProc, kSubclassId,
+                           reinterpret_cast<DWORD_PTR>(this))) {
+        return false;
+    }
+    SetPropW(control, kControlProperty, this);
+    hwnd_ = control;
+    return true;
+}
+
+void SubclassedControl::detach() {
+    if (hwnd_ == nullptr) return;
+    RemoveWindowSubclass(hwnd_, &SubclassedControl::subclassProc, kSubclassId);
+    RemovePropW(hwnd_, kControlProperty);
+    hwnd_ = nullptr;
+}
+
+SubclassedControl* SubclassedControl::fromHandle(HWND control) {
+    if (control == nullptr) return nullptr;
+    return static_cast<SubclassedControl*>(GetPropW(control, kControlProperty));
+}
+
+std::optional<LRESULT> SubclassedControl::onReflected(UINT, WPARAM, LPARAM) { return std::nullopt; }
+
+std::optional<LRESULT> SubclassedControl::onMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
+
+LRESULT SubclassedControl::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SubclassedControl::subclassProc(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam, UINT_PTR, DWORD_PTR refData) {
+    auto* self = reinterpret_cast<SubclassedControl*>(refData);
+    if (message == WM_NCDESTROY) {
+        const LRESULT r = DefSubclassProc(window, message, wParam, lParam);
+        self->detach();
+        return r;
+    }
+    if (std::optional<LRESULT> r = self->onMessage(message, wParam, lParam)) return *r;
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// --- window helpers -----------------------------------------------------------------------------
+
+void setClientSize(HWND window, int width, int height) {
+    RECT windowRect{};
+    RECT client{};
+    GetWindowRect(window, &windowRect);
+    GetClientRect(window, &client);
+    const int frameWidth = (windowRect.right - windowRect.left) - (client.right - client.left);
+    const int frameHeight = (windowRect.bottom - windowRect.top) - (client.bottom - client.top);
+    SetWindowPos(window, nullptr, 0, 0, width + frameWidth, height + frameHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void centerOverOwner(HWND window) {
+    RECT area{};
+    HWND owner = GetWindow(window, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) {
+        GetWindowRect(owner, &area);
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT self{};
+    GetWindowRect(window, &self);
+    const int w = self.right - self.left;
+    const int h = self.bottom - self.top;
+    SetWindowPos(window, nullptr, area.left + ((area.right - area.left) - w) / 2,
+                 area.top + ((area.bottom - area.top) - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace tessary

@@ -1,0 +1,146 @@
+// Pictures of the dialogs for a person to look at: set TESSARY_PICTURES_DIR to a folder and the
+// suite saves each dialog there as a .bmp (skipped otherwise).
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "UiTestSupport.h"
+#include "ui/ColorButton.h"
+#include "ui/ColorDlg.h"
+#include "ui/ColorSB.h"
+#include "ui/ColorStatic.h"
+#include "ui/DlgAbout.h"
+#include "ui/DlgMsg.h"
+#include "ui/DlgMsgYesNo.h"
+#include "ui/MyStatic.h"
+#include "ui/MyTabCtrl.h"
+#include "ui/res/resource.h"
+
+namespace tessary {
+namespace {
+
+std::wstring picturesDir() {
+    const wchar_t* dir = _wgetenv(L"TESSARY_PICTURES_DIR");
+    return dir != nullptr ? dir : L"";
+}
+
+void savePicture(HWND window, const std::wstring& name) {
+    uitest::pumpMessages();
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    uitest::pumpMessages();
+    RECT r{};
+    GetWindowRect(window, &r);
+    uitest::Surface s(r.right - r.left, r.bottom - r.top);
+    ASSERT_TRUE(PrintWindow(window, s.dc(), 0));
+    ASSERT_TRUE(s.save(picturesDir() + L"\\" + name + L".bmp"));
+}
+
+class Pictures : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (picturesDir().empty()) GTEST_SKIP() << "TESSARY_PICTURES_DIR is not set";
+    }
+};
+
+TEST_F(Pictures, MessageDialogs) {
+    CDlgMsg msg;
+    msg.setText(L"帮助文件不存在!");
+    ASSERT_NE(msg.createModeless(nullptr), nullptr);
+    savePicture(msg.hwnd(), L"dlg_msg");
+
+    CDlgMsgYesNo yesNo;
+    yesNo.setText(L"您要退出本系统吗？");
+    ASSERT_NE(yesNo.createModeless(nullptr), nullptr);
+    savePicture(yesNo.hwnd(), L"dlg_msg_yesno");
+}
+
+TEST_F(Pictures, AboutBox) {
+    CDlgAbout about;
+    ASSERT_NE(about.createModeless(nullptr), nullptr);
+    savePicture(about.hwnd(), L"dlg_about");
+}
+
+// A window with the main frame and one of each control, the picture buttons in their four
+// states side by side.
+class ControlSampler : public DialogBase {
+  public:
+    ControlSampler() : DialogBase(0) {}
+    MainFrameSkin frame;
+    CColorButton buttons[6];
+    CColorStatic group;
+    CMyTabCtrl tabs;
+    CColorSB status;
+    CMyStatic tip;
+
+  protected:
+    BOOL onInitDialog() override {
+        frame.attach(hwnd());
+        SetWindowPos(hwnd(), nullptr, 0, 0, 700, 420, SWP_NOZORDER | SWP_FRAMECHANGED);
+        frame.applyShape();
+        return TRUE;
+    }
+    std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (auto r = frame.handle(message, wParam, lParam)) return r;
+        return DialogBase::onMessage(message, wParam, lParam);
+    }
+};
+
+TEST_F(Pictures, MainFrameAndControls) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    uitest::DialogTemplate t(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 400, 250,
+                             L"Tessary批量改名器");
+    const wchar_t* captions[6] = {L"添加文件", L"预览", L"应用", L"撤销", L"帮助", L"退出"};
+    for (int i = 0; i < 6; ++i) {
+        t.add(L"Button", captions[i], static_cast<WORD>(100 + i), BS_OWNERDRAW,
+              static_cast<short>(8 + 40 * i), 6, 36, 40);
+    }
+    t.add(L"Button", L"编辑文件名", 110, BS_GROUPBOX, 8, 54, 180, 70)
+        .add(WC_TABCONTROLW, L"", 111, WS_CLIPSIBLINGS, 196, 54, 196, 90)
+        .add(L"Static", L"", 112, 0, 8, 132, 180, 20);
+    ControlSampler window;
+    ASSERT_NE(window.createModelessIndirect(nullptr, t.get()), nullptr);
+    const UINT pictures[6][4] = {
+        {IDB_ADD_NORMAL, IDB_ADD_HOVER, IDB_ADD_PRESSED, IDB_ADD_DISABLED},
+        {IDB_PREVIEW_NORMAL, IDB_PREVIEW_HOVER, IDB_PREVIEW_PRESSED, IDB_PREVIEW_DISABLED},
+        {IDB_APPLY_NORMAL, IDB_APPLY_HOVER, IDB_APPLY_PRESSED, IDB_APPLY_DISABLED},
+        {IDB_UNDO_NORMAL, IDB_UNDO_HOVER, IDB_UNDO_PRESSED, IDB_UNDO_DISABLED},
+        {IDB_HELP_NORMAL, IDB_HELP_HOVER, IDB_HELP_PRESSED, IDB_HELP_DISABLED},
+        {IDB_EXIT_NORMAL, IDB_EXIT_HOVER, IDB_EXIT_PRESSED, IDB_EXIT_DISABLED},
+    };
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(window.buttons[i].attach(window.item(100 + i)));
+        window.buttons[i].setPictures(pictures[i][0], pictures[i][1], pictures[i][2],
+                                      pictures[i][3]);
+    }
+    // Normal, hover, pressed and disabled, in this order from the left.
+    SendMessageW(window.item(101), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(window.item(102), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(window.item(102), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EnableWindow(window.item(103), FALSE);
+    ASSERT_TRUE(window.group.attach(window.item(110)));
+    ASSERT_TRUE(window.tabs.attach(window.item(111)));
+    window.tabs.setTabPictures(IDB_TAB, IDB_TAB_SELECTED);
+    const wchar_t* pages[3] = {L"基本", L"插入", L"删除"};
+    for (int i = 0; i < 3; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(pages[i]);
+        SendMessageW(window.item(111), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    ASSERT_TRUE(window.tip.attach(window.item(112)));
+    window.tip.showTip(L"提示：在这里输入新的文件名", 60'000);
+    ASSERT_NE(window.status.create(window.hwnd(), 113), nullptr);
+    window.status.setPanes({180, 510});
+    window.status.setText(0, L"列表中的文件数:0个");
+    window.status.setText(1, L"提示：请先添加文件");
+    savePicture(window.hwnd(), L"main_frame_controls");
+}
+
+}  // namespace
+}  // namespace tessary
