@@ -1,7 +1,6 @@
 // tessary-cli opr, run as a script would: record files written from lines and printed back.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,28 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+using tessary::clitest::Result;
+using tessary::clitest::slurp;
 
 class CliOpr : public ::testing::Test {
   protected:
@@ -44,17 +28,9 @@ class CliOpr : public ::testing::Test {
     std::string file(const std::string& name) const { return (dir / name).string(); }
 
     Result run(const std::vector<std::string>& args, const std::string& input = "") const {
-        std::ofstream(dir / "in", std::ios::binary) << input;
-        std::string command = quote(TESSARY_CLI) + " opr";
-        for (const auto& a : args) command += " " + quote(a);
-        command +=
-            " < " + quote(file("in")) + " > " + quote(file("out")) + " 2> " + quote(file("err"));
-        const int raw = std::system(command.c_str());
-        Result r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "out");
-        r.err = slurp(dir / "err");
-        return r;
+        std::vector<std::string> all{"opr"};
+        all.insert(all.end(), args.begin(), args.end());
+        return tessary::clitest::runCli(dir, all, input);
     }
 };
 

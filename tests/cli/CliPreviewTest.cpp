@@ -1,50 +1,23 @@
 // Runs the built tessary-cli as a script would and checks what it prints and returns.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/CliRun.h"
+
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+using tessary::clitest::Result;
 
 Result runCli(const std::vector<std::string>& args, const std::string& input) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("tessary-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "in", std::ios::binary) << input;
-    std::string command = quote(TESSARY_CLI);
-    for (const auto& a : args) command += " " + quote(a);
-    command += " < " + quote((dir / "in").string()) + " > " + quote((dir / "out").string()) +
-               " 2> " + quote((dir / "err").string());
-    const int raw = std::system(command.c_str());
-    Result r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = slurp(dir / "out");
-    r.err = slurp(dir / "err");
+    Result r = tessary::clitest::runCli(dir, args, input);
     std::filesystem::remove_all(dir);
     return r;
 }

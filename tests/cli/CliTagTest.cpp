@@ -1,7 +1,6 @@
 // tessary-cli tag read|write on real files, as a script would use it.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,33 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliRun.h"
 #include "core/TagTestSupport.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using tessary::clitest::Result;
+using tessary::clitest::slurp;
 using tessary::testing::frameAudio;
 using tessary::testing::RawTag;
 using tessary::testing::tagBlock;
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 class CliTag : public ::testing::Test {
   protected:
@@ -52,18 +35,7 @@ class CliTag : public ::testing::Test {
         std::ofstream(dir / name, std::ios::binary) << content;
         return (dir / name).string();
     }
-    Result run(const std::vector<std::string>& args) {
-        std::string command = quote(TESSARY_CLI);
-        for (const auto& a : args) command += " " + quote(a);
-        command += " < /dev/null > " + quote((dir / "out").string()) + " 2> " +
-                   quote((dir / "err").string());
-        const int raw = std::system(command.c_str());
-        Result r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir / "out");
-        r.err = slurp(dir / "err");
-        return r;
-    }
+    Result run(const std::vector<std::string>& args) { return tessary::clitest::runCli(dir, args); }
 
     fs::path dir;
 };
