@@ -1,0 +1,316 @@
+// Opening the main window, its message dispatch and the modal run.
+
+#include "ui/VarnelDlg.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <atomic>
+
+#include "app/LastOpenSettings.h"
+#include "app/win32/VarnelApp.h"
+#include "records/win32/Win32FileSystem.h"
+#include "res/resource.h"
+#include "ui/VarnelDlgControls.h"
+#include "ui/Win32Prompter.h"
+
+namespace tessary {
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+// Read by the add-files workers: the window they send their rows to, and whether it is ready.
+std::atomic<HWND> publishedWindow{nullptr};
+std::atomic<bool> windowReady{false};
+
+}  // namespace
+
+CVarnelDlg::CVarnelDlg(HINSTANCE instance, Prompter* prompter, MainWindowShell* shell,
+                       FileSystem* fileSystem)
+    : DialogBase(IDD_TESSARY_DIALOG), instance_(instance), controls_(std::make_unique<Controls>()) {
+    if (prompter == nullptr) {
+        ownPrompter_ = std::make_unique<Win32Prompter>();
+        prompter = ownPrompter_.get();
+    }
+    if (shell == nullptr) {
+        ownShell_ = makeDesktopShell();
+        shell = ownShell_.get();
+    }
+    if (fileSystem == nullptr) {
+        ownFileSystem_ = std::make_unique<Win32FileSystem>();
+        fileSystem = ownFileSystem_.get();
+    }
+    prompter_ = prompter;
+    shell_ = shell;
+    fileSystem_ = fileSystem;
+    background_ = CreateSolidBrush(kMainBackground);
+    mapCommands();
+}
+
+CVarnelDlg::~CVarnelDlg() {
+    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    if (background_ != nullptr) DeleteObject(background_);
+}
+
+HWND CVarnelDlg::readyWindow() { return windowReady.load() ? publishedWindow.load() : nullptr; }
+
+INT_PTR CVarnelDlg::DoModal() {
+    modal_ = true;
+    if (Create() == nullptr) return -1;
+    // Our own loop rather than the platform's modal one, so that Alt+F4 can be caught before
+    // it becomes a close request.
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (!PreTranslateMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    return IDOK;
+}
+
+HWND CVarnelDlg::Create() { return createModeless(nullptr, true); }
+
+bool CVarnelDlg::PreTranslateMessage(MSG& msg) {
+    if (hwnd() == nullptr) return false;
+    const bool ours = msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd);
+    if (!ours) return false;
+    if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {
+        confirmExit();
+        return true;
+    }
+    return IsDialogMessageW(hwnd(), &msg) != FALSE;
+}
+
+void CVarnelDlg::onDestroyed() {
+    if (publishedWindow.load() != nullptr) {
+        windowReady = false;
+        publishedWindow = nullptr;
+    }
+}
+
+BOOL CVarnelDlg::onInitDialog() {
+    frame_.attach(hwnd());
+    if (auto* own = dynamic_cast<Win32Prompter*>(ownPrompter_.get())) own->setOwner(hwnd());
+    SetWindowLongPtrW(hwnd(), GWL_STYLE,
+                      GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    loadSettings();
+    rebuildSystemMenu();
+
+    icon_ =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SetWindowTextW(hwnd(), kMainTitle);
+    // The form's size in dialog units may come out smaller than the smallest window allowed.
+    RECT rect;
+    GetWindowRect(hwnd(), &rect);
+    if (rect.right - rect.left < kMainMinWidth || rect.bottom - rect.top < kMainMinHeight) {
+        SetWindowPos(hwnd(), nullptr, 0, 0, std::max<int>(rect.right - rect.left, kMainMinWidth),
+                     std::max<int>(rect.bottom - rect.top, kMainMinHeight),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    GetWindowRect(hwnd(), &openingRect_);
+    frame_.applyShape();
+
+    setUpFileList();
+    controls_->attach(hwnd());
+    setUpTabs();
+
+    pageTop_ = kPageTop;
+    placeMainControls();
+    createStatusBar();
+    placePageControls();
+
+    showBasicPage(true);
+    showInsertPage(false);
+    showDeletePage(false);
+    showReplacePage(false);
+    showAdvancedPage(false);
+    showOperationObject(false);
+
+    history_.clear();
+    setItemText(IDC_NEW_EXT, u"");
+
+    placeStatusBar();
+    centreOnScreen();
+    setDefaults();
+    publishForWorkers();
+    return FALSE;  // the focus is set
+}
+
+void CVarnelDlg::loadSettings() {
+    SettingsFile file;
+    if (lastOpenSettings().load(file) == LastOpenLoad::CreateFailed) {
+        prompter_->showMessage(kLastOpenCreateFailed);
+    }
+}
+
+void CVarnelDlg::setDefaults() {
+    SendMessageW(item(IDC_NEW_EXT), EM_SETLIMITTEXT, 253, 0);
+    auto check = [this](int id, bool on) {
+        CheckDlgButton(hwnd(), id, on ? BST_CHECKED : BST_UNCHECKED);
+    };
+    check(IDC_BASIC_NEW_EXT, true);
+    check(IDC_BASIC_NEW_NAME, false);
+    check(IDC_BASIC_DEL_EXT, false);
+    check(IDC_BASIC_SWAP, false);
+    check(IDC_INS_INTO_NAME, true);
+    check(IDC_INS_SEQ, false);
+    check(IDC_INS_FROM_HEAD, true);
+    check(IDC_INS_FROM_TAIL, false);
+    check(IDC_OBJ_NAME, true);
+    check(IDC_OBJ_EXT, false);
+    check(IDC_DEL_FROM_HEAD, true);
+    check(IDC_DEL_FROM_TAIL, false);
+    check(IDC_REP_BY_TEXT, true);
+    check(IDC_REP_BY_POS, false);
+    check(IDC_REP_FROM_HEAD, true);
+    check(IDC_REP_FROM_TAIL, false);
+    check(IDC_REP_INVERT, false);
+    check(IDC_ADV_MODE1, true);
+    check(IDC_ADV_MODE2, false);
+    check(IDC_ADV_INVERT, false);
+
+    struct Spin {
+        int id, low, high, position;  // position -1: keep the edit's text
+    };
+    const Spin spins[] = {
+        {IDC_INS_POS_SPIN, 1, 1000, -1}, {IDC_SEQ_START_SPIN, 0, 1000, 0},
+        {IDC_SEQ_STEP_SPIN, 0, 1000, 1}, {IDC_SEQ_DIGITS_SPIN, 1, 1000, 1},
+        {IDC_DEL_POS_SPIN, 1, 1000, -1}, {IDC_DEL_COUNT_SPIN, 1, 1000, 1},
+        {IDC_REP_POS_SPIN, 1, 1000, 1},  {IDC_REP_COUNT_SPIN, 1, 1000, 1},
+        {IDC_ADV_N_SPIN, 1, 1000, 1},    {IDC_ADV_FROM_SPIN, 1, 1000, 1},
+        {IDC_ADV_TO_SPIN, 2, 1000, 2},
+    };
+    for (const Spin& spin : spins) {
+        SendMessageW(item(spin.id), UDM_SETRANGE32, spin.low, spin.high);
+        if (spin.position >= 0) SendMessageW(item(spin.id), UDM_SETPOS32, 0, spin.position);
+    }
+    setItemText(IDC_DEL_POS, u"1");
+    setItemText(IDC_DEL_COUNT, u"1");
+    setItemText(IDC_INS_POS, u"1");
+
+    HWND templates = item(IDC_MP3_TEMPLATE);
+    SendMessageW(templates, CB_RESETCONTENT, 0, 0);
+    for (const wchar_t* entry :
+         {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"}) {
+        SendMessageW(templates, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
+    check(IDC_MP3_SHOW_TAG, true);
+
+    for (int id : {IDC_GRP_SEQ, IDC_LBL_SEQ_START, IDC_LBL_SEQ_STEP, IDC_LBL_SEQ_DIGITS,
+                   IDC_SEQ_START, IDC_SEQ_STEP, IDC_SEQ_DIGITS, IDC_SEQ_START_SPIN,
+                   IDC_SEQ_STEP_SPIN, IDC_SEQ_DIGITS_SPIN}) {
+        enable(id, false);
+    }
+    enable(IDC_APPLY, false);
+    enable(IDC_UNDO, false);
+}
+
+void CVarnelDlg::publishForWorkers() {
+    publishedWindow = hwnd();
+    applyAdvancedMode(1);
+    SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_NEW_EXT)), TRUE);
+    placeStatusBar();
+    windowReady = true;
+    // Last: a second start recognises this window by it, and only once it is complete.
+    SetPropW(hwnd(), kInstanceMarker, reinterpret_cast<HANDLE>(this));
+}
+
+void CVarnelDlg::modelChanged() {
+    ListView_SetItemCountEx(item(IDC_FILE_LIST), model_.rowCount(), LVSICF_NOSCROLL);
+    InvalidateRect(item(IDC_FILE_LIST), nullptr, FALSE);
+}
+
+std::u16string CVarnelDlg::itemText(int id) const {
+    HWND control = item(id);
+    const int length = GetWindowTextLengthW(control);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int got = GetWindowTextW(control, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(got, 0)));
+    return text;
+}
+
+void CVarnelDlg::setItemText(int id, std::u16string_view text) {
+    const std::u16string copy(text);
+    SetDlgItemTextW(hwnd(), id, reinterpret_cast<const wchar_t*>(copy.c_str()));
+}
+
+bool CVarnelDlg::checked(int id) const { return IsDlgButtonChecked(hwnd(), id) == BST_CHECKED; }
+
+void CVarnelDlg::enable(int id, bool on) { EnableWindow(item(id), on ? TRUE : FALSE); }
+
+std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE) {
+        // The frame reshapes the window; the controls follow.
+        frame_.handle(message, wParam, lParam);
+        onSize(wParam);
+        return 0;
+    }
+    if (auto handled = frame_.handle(message, wParam, lParam)) return handled;
+    switch (message) {
+        case WM_GETMINMAXINFO:
+            onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_SYSCOMMAND: {
+            bool handled = false;
+            onSysCommand(wParam, lParam, handled);
+            if (handled) return 0;
+            return std::nullopt;
+        }
+        case WM_INITMENU:
+        case WM_INITMENUPOPUP:
+            updateSystemMenuStates();
+            return std::nullopt;
+        case WM_SYSKEYDOWN:
+            if (wParam == VK_F4) {
+                confirmExit();
+                return 0;
+            }
+            return std::nullopt;
+        case kKeepHiddenColumnsLast:
+            keepHiddenColumnsLast();
+            return 0;
+        case WM_CLOSE:
+            // A close request that did not come through the exit confirmation does nothing.
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+            return TRUE;
+        }
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<LRESULT>(background_);
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            if (const auto reflected = DialogBase::onMessage(message, wParam, lParam)) {
+                return reflected;
+            }
+            wchar_t className[16] = {};
+            GetClassNameW(reinterpret_cast<HWND>(lParam), className, 16);
+            if (lstrcmpiW(className, L"Edit") == 0) return std::nullopt;
+            SetBkColor(reinterpret_cast<HDC>(wParam), kMainBackground);
+            return reinterpret_cast<LRESULT>(background_);
+        }
+        case WM_NOTIFY: {
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
+            if (header.idFrom == IDC_TAB && header.code == TCN_SELCHANGE) {
+                onTabChanged();
+                return 0;
+            }
+            if (header.idFrom == IDC_FILE_LIST ||
+                header.hwndFrom == ListView_GetHeader(item(IDC_FILE_LIST))) {
+                return onListNotify(header);
+            }
+            return std::nullopt;
+        }
+        default:
+            break;
+    }
+    return DialogBase::onMessage(message, wParam, lParam);
+}
+
+}  // namespace tessary

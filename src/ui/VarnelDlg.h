@@ -1,0 +1,209 @@
+#pragma once
+// CVarnelDlg, the main window: six picture buttons, the five rule pages on a tab control, the
+// file list and the status bar, under a caption it draws itself. It owns everything that lives
+// longer than one command: the file list model, the selected page, the current row, the file
+// counter, the topmost flag and the recorded history.
+
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/PageOptions.h"
+#include "filelist/CommandEffects.h"
+#include "filelist/FileListModel.h"
+#include "records/FileSystem.h"
+#include "records/RecordedHistory.h"
+#include "ui/ColorDlg.h"
+#include "ui/DialogBase.h"
+#include "ui/Prompter.h"
+#include "ui/VarnelDlgServices.h"
+
+namespace tessary {
+
+inline constexpr COLORREF kMainBackground = 0xD6D6D9;
+// Posted to itself after a header drag, once the list has taken the new column order.
+inline constexpr UINT kKeepHiddenColumnsLast = WM_APP + 40;
+inline constexpr int kPageTop = 67;
+inline constexpr int kMainMinWidth = 670;
+inline constexpr int kMainMinHeight = 480;
+inline constexpr wchar_t kMainTitle[] = L"Tessary批量改名器";
+inline constexpr char16_t kExitQuestion[] = u"您要退出本系统吗？";
+inline constexpr char16_t kHelpMissing[] = u"帮助文件不存在!";
+inline constexpr char16_t kForbiddenNameMessage[] =
+    u"名字中存在非法字符!Windows命名规范中,不允许有 \\  /  :  ?  *  <  >  |  \" 中任一字符";
+
+// Which page a control belongs to, for showing and hiding.
+enum class PageGroup {
+    Basic,
+    Insert,
+    Delete,
+    ReplaceMode,  // the mode label and the two mode radios
+    ReplaceByText,
+    ReplaceByPosition,
+    Advanced,
+    OperationObject,
+};
+
+// One control of a page at its client position (the y values are those for the page top 67).
+struct PagePlacement {
+    int id;
+    PageGroup group;
+    int x, y, width, height;
+};
+const std::vector<PagePlacement>& pagePlacements();
+
+// The edits whose text becomes part of a name, with the characters each refuses; empty for any
+// other control.
+std::u16string_view forbiddenCharactersOf(int controlId);
+// The first forbidden character found, looking for them in their listed order; 0 for none.
+char16_t findForbiddenCharacter(std::u16string_view text, std::u16string_view forbidden);
+
+class CVarnelDlg : public DialogBase {
+  public:
+    // The prompter, the shell and the file system default to the desktop's; tests pass their
+    // own.
+    explicit CVarnelDlg(HINSTANCE instance, Prompter* prompter = nullptr,
+                        MainWindowShell* shell = nullptr, FileSystem* fileSystem = nullptr);
+    ~CVarnelDlg();
+    CVarnelDlg(const CVarnelDlg&) = delete;
+    CVarnelDlg& operator=(const CVarnelDlg&) = delete;
+
+    // Runs the window modally until the exit confirmation posts the quit request.
+    INT_PTR DoModal();
+    // Creates the window without running it (for a caller with its own message loop); the
+    // window is shown.
+    HWND Create();
+    // The part of the message loop that belongs to the window: Alt+F4 is caught before the
+    // platform turns it into a close request, then the dialog keys. True when consumed.
+    bool PreTranslateMessage(MSG& msg);
+
+    FileListModel& model() { return model_; }
+    const FileListModel& model() const { return model_; }
+    // Tells the list that the model's rows changed.
+    void modelChanged();
+
+    int selectedPage() const { return selectedPage_; }
+    int currentRow() const { return currentRow_; }
+    bool topmost() const { return topmost_; }
+    bool quitRequested() const { return quitRequested_; }
+    int fileCounter() const { return fileCounter_; }
+    void setFileCounter(int count) { fileCounter_ = count; }
+    const MainFrameSkin& frameSkin() const { return frame_; }
+
+    // The options of the rule pages as their controls hold them.
+    PageOptions readPageOptions() const;
+
+    // The window handle published for the add-files workers once the window is ready; null
+    // before that.
+    static HWND readyWindow();
+
+  protected:
+    BOOL onInitDialog() override;
+    // Enter and Esc do nothing: the window is left only through the exit confirmation.
+    void onOK() override {}
+    void onCancel() override {}
+    std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onDestroyed() override;
+
+  private:
+    void mapCommands();
+    // Opening (VarnelDlg.cpp).
+    void loadSettings();
+    void setDefaults();
+    void publishForWorkers();
+
+    // Layout (VarnelDlgLayout.cpp).
+    void placeMainControls();
+    void placePageControls();
+    void placeStatusBar();
+    void onSize(WPARAM kind);
+    void onGetMinMaxInfo(MINMAXINFO& info) const;
+    void centreOnScreen();
+    int clientWidth() const;
+    int clientHeight() const;
+
+    // Pages (VarnelDlgPages.cpp).
+    void setUpTabs();
+    void onTabChanged();
+    void showGroup(PageGroup group, bool show);
+    void showBasicPage(bool show);
+    void showInsertPage(bool show);
+    void showDeletePage(bool show);
+    void showReplacePage(bool show);
+    void showAdvancedPage(bool show);
+    void showOperationObject(bool show);
+    void applyAdvancedMode(int mode);
+    void onInsertSequenceToggled();
+    void onInsertIntoNameToggled();
+    void onReplaceModeChosen();
+
+    // Commands (VarnelDlgCommands.cpp).
+    void onPreview();
+    void onApply();
+    void onUndo();
+    void onHelp();
+    void confirmExit();
+    void requestQuit();
+    void onTopmost();
+    void onSysCommand(WPARAM command, LPARAM position, bool& handled);
+    void rebuildSystemMenu();
+    void updateSystemMenuStates();
+    void applyEffects(const CommandEffects& effects);
+    void checkNameInput(int id);
+    void onListCommand(int id);
+
+    // The file list (VarnelDlgList.cpp).
+    void setUpFileList();
+    void hideColumn(int column);
+    void keepHiddenColumnsLast();
+    LRESULT onListNotify(NMHDR& header);
+    void openContextMenu(POINT screen);
+    std::vector<int> selectedRows() const;
+    void updateFileCountPane();
+
+    // The status bar (VarnelDlgStatus.cpp).
+    void createStatusBar();
+    void setPaneText(int pane, std::u16string_view text);
+
+    std::u16string itemText(int id) const;
+    void setItemText(int id, std::u16string_view text);
+    bool checked(int id) const;
+    void enable(int id, bool on);
+
+    HINSTANCE instance_;
+    std::unique_ptr<Prompter> ownPrompter_;
+    std::unique_ptr<MainWindowShell> ownShell_;
+    std::unique_ptr<FileSystem> ownFileSystem_;
+    Prompter* prompter_;
+    MainWindowShell* shell_;
+    FileSystem* fileSystem_;
+
+    HWND statusBar_ = nullptr;
+    HWND moveUpButton_ = nullptr;
+    HWND moveDownButton_ = nullptr;
+    HBRUSH background_ = nullptr;
+    HICON icon_ = nullptr;
+    bool modal_ = false;
+    bool quitRequested_ = false;
+
+    FileListModel model_ = FileListModel::withStandardColumns();
+    RecordedHistory history_;
+    std::vector<bool> columnVisible_;
+    int selectedPage_ = 0;
+    int pageTop_ = kPageTop;
+    int currentRow_ = -1;
+    int fileCounter_ = 0;
+    bool topmost_ = false;
+    RECT openingRect_{};
+
+    MainFrameSkin frame_;
+    struct Controls;
+    std::unique_ptr<Controls> controls_;
+};
+
+}  // namespace tessary

@@ -1,0 +1,270 @@
+// The command table of the main window: the six buttons, the small page commands, the system
+// menu, the exit confirmation, help, the about boxes, the always-on-top switch and the checks
+// of the name fields.
+
+#include <windows.h>
+// after windows.h
+#include <shellapi.h>
+
+#include "app/LastOpenSettings.h"
+#include "engine/Preview.h"
+#include "filelist/ListCommands.h"
+#include "filelist/RowDetails.h"
+#include "records/ApplyUndo.h"
+#include "res/resource.h"
+#include "ui/VarnelDlg.h"
+
+namespace tessary {
+
+std::u16string_view forbiddenCharactersOf(int controlId) {
+    // Every name field refuses the nine characters a file name cannot hold; the text to insert
+    // lets the slash through because it carries the sequence placeholder "/N".
+    static constexpr char16_t all[] = u"\\/:?*<>|\"";
+    static constexpr char16_t insertText[] = u"\\:?*<>|\"";
+    switch (controlId) {
+        case IDC_NEW_EXT:
+        case IDC_NEW_NAME:
+        case IDC_REP_FIND:
+        case IDC_REP_WITH:
+        case IDC_REP_RUN:
+        case IDC_ADV_SEP:
+        case IDC_ADV_REPL:
+            return all;
+        case IDC_INS_TEXT:
+            return insertText;
+        default:
+            return {};
+    }
+}
+
+char16_t findForbiddenCharacter(std::u16string_view text, std::u16string_view forbidden) {
+    for (const char16_t c : forbidden) {
+        if (text.find(c) != std::u16string_view::npos) return c;
+    }
+    return 0;
+}
+
+void CVarnelDlg::mapCommands() {
+    onCommand(IDC_PREVIEW, [this] { onPreview(); });
+    onCommand(IDC_APPLY, [this] { onApply(); });
+    onCommand(IDC_UNDO, [this] { onUndo(); });
+    onCommand(IDC_HELP_BUTTON, [this] { onHelp(); });
+    onCommand(IDC_EXIT, [this] { confirmExit(); });
+    onCommand(IDC_INS_CLEAR, [this] { setItemText(IDC_INS_TEXT, u""); });
+    onCommand(IDC_BASIC_NEW_NAME, [this] { SetFocus(item(IDC_NEW_NAME)); });
+    onCommand(IDC_BASIC_NEW_EXT, [this] { SetFocus(item(IDC_NEW_EXT)); });
+    onCommand(IDC_REP_BY_TEXT, [this] { onReplaceModeChosen(); });
+    onCommand(IDC_REP_BY_POS, [this] { onReplaceModeChosen(); });
+    onCommand(IDC_ADV_MODE1, [this] { applyAdvancedMode(1); });
+    onCommand(IDC_ADV_MODE2, [this] { applyAdvancedMode(2); });
+    onCommand(IDC_INS_SEQ, [this] { onInsertSequenceToggled(); });
+    onCommand(IDC_INS_INTO_NAME, [this] { onInsertIntoNameToggled(); });
+    onCommand(ID_QUIT_AT_ONCE, [this] { requestQuit(); });
+    onCommand(ID_PLAIN_ABOUT, [this] { shell_->showPlainAbout(hwnd()); });
+    onCommand(ID_TOPMOST, [this] { onTopmost(); });
+    for (int id : {IDC_NEW_EXT, IDC_NEW_NAME, IDC_INS_TEXT, IDC_REP_FIND, IDC_REP_WITH, IDC_REP_RUN,
+                   IDC_ADV_SEP, IDC_ADV_REPL}) {
+        onCommandNotify(id, [this, id](UINT code) {
+            if (code == EN_CHANGE) checkNameInput(id);
+        });
+    }
+    for (int id : {IDC_MOVE_UP, IDC_MOVE_DOWN, ID_LIST_CLEAR, ID_CLEAR_LIST_TB, ID_CLEAR_LIST_MENU,
+                   IDC_CLEAR_LIST_SHORT, ID_LIST_REMOVE_SELECTED, ID_REMOVE_SELECTED_TB,
+                   ID_REMOVE_SELECTED_MENU, ID_LIST_REMOVE_UNSELECTED, ID_LIST_OPEN_FOLDER,
+                   ID_LIST_OPEN_FILE, ID_LIST_REFRESH}) {
+        onCommand(id, [this, id] { onListCommand(id); });
+    }
+}
+
+void CVarnelDlg::onPreview() {
+    const PreviewOutcome outcome = runPreview(model_, selectedPage_, readPageOptions());
+    if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
+        prompter_->showMessage(std::u16string(outcome.message));
+    }
+    if (outcome.enableApply) enable(IDC_APPLY, true);
+    modelChanged();
+}
+
+void CVarnelDlg::onApply() {
+    applyEffects(applyRenames(model_, *fileSystem_));
+    modelChanged();
+}
+
+void CVarnelDlg::onUndo() {
+    applyEffects(undoRenames(model_, *fileSystem_));
+    modelChanged();
+}
+
+void CVarnelDlg::applyEffects(const CommandEffects& effects) {
+    if (effects.enableApply) enable(IDC_APPLY, *effects.enableApply);
+    if (effects.enableUndo) enable(IDC_UNDO, *effects.enableUndo);
+    if (effects.newExtensionText) setItemText(IDC_NEW_EXT, *effects.newExtensionText);
+    if (effects.pane0) setPaneText(0, *effects.pane0);
+    if (effects.pane1) setPaneText(1, *effects.pane1);
+    if (effects.message) prompter_->showMessage(std::u16string(*effects.message));
+    if (effects.messageBox) {
+        const MessageBoxRequest& box = *effects.messageBox;
+        unsigned flags = prompt::kOk;
+        if (box.icon == MessageBoxRequest::Icon::Information) flags |= prompt::kIconInformation;
+        if (box.icon == MessageBoxRequest::Icon::Error) flags |= prompt::kIconError;
+        prompter_->platformMessageBox(box.text, box.caption, flags);
+    }
+}
+
+void CVarnelDlg::onHelp() {
+    // The guide in the working folder, then the one at the root of the current drive; any
+    // failure other than a missing file is the shell's to report. A missing "\\help" folder
+    // comes back as "path not found", which is just as much a missing guide.
+    auto missing = [](INT_PTR result) { return result == SE_ERR_FNF || result == SE_ERR_PNF; };
+    if (!missing(shell_->shellOpen(hwnd(), workingFolderHelpFile()))) return;
+    if (!missing(shell_->shellOpen(hwnd(), u"\\help\\help.chm"))) return;
+    prompter_->showMessage(std::u16string(kHelpMissing));
+}
+
+void CVarnelDlg::confirmExit() {
+    if (prompter_->ask(kExitQuestion)) requestQuit();
+}
+
+void CVarnelDlg::requestQuit() {
+    quitRequested_ = true;
+    PostQuitMessage(0);
+}
+
+void CVarnelDlg::onTopmost() {
+    topmost_ = !topmost_;
+    SetWindowPos(hwnd(), topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (HMENU menu = GetMenu(hwnd())) {
+        CheckMenuItem(menu, ID_TOPMOST, MF_BYCOMMAND | (topmost_ ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+void CVarnelDlg::checkNameInput(int id) {
+    const std::u16string text = itemText(id);
+    if (findForbiddenCharacter(text, forbiddenCharactersOf(id)) == 0) return;
+    prompter_->showMessage(std::u16string(kForbiddenNameMessage));
+    // The whole text goes, not just the character; the change this makes passes the check.
+    setItemText(id, u"");
+}
+
+void CVarnelDlg::rebuildSystemMenu() {
+    HMENU menu = GetSystemMenu(hwnd(), FALSE);
+    if (menu == nullptr) return;
+    while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, IDM_FRAME_RESTORE, L"还原(&R)");
+    AppendMenuW(menu, MF_STRING, SC_MOVE, L"移动(&M)");
+    AppendMenuW(menu, MF_STRING, SC_SIZE, L"大小(&S)");
+    AppendMenuW(menu, MF_STRING, IDM_FRAME_MINIMIZE, L"最小化(&N)");
+    AppendMenuW(menu, MF_STRING, IDM_FRAME_MAXIMIZE, L"最大化(&X)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_FRAME_CLOSE, L"关闭(&C)        Alt+F4");
+    wchar_t about[128] = {};
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_MAIN_ABOUTBOX, about, 128) > 0) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, IDM_MAIN_ABOUTBOX, about);
+    }
+}
+
+void CVarnelDlg::updateSystemMenuStates() {
+    HMENU menu = GetSystemMenu(hwnd(), FALSE);
+    if (menu == nullptr) return;
+    const bool zoomed = IsZoomed(hwnd()) != FALSE;
+    const bool iconic = IsIconic(hwnd()) != FALSE;
+    const bool normal = !zoomed && !iconic;
+    auto set = [menu](UINT id, bool on) {
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    set(SC_SIZE, normal);
+    set(SC_MOVE, normal);
+    set(IDM_FRAME_RESTORE, !normal);
+    set(IDM_FRAME_MAXIMIZE, !zoomed);
+    set(IDM_FRAME_MINIMIZE, !iconic);
+}
+
+void CVarnelDlg::onSysCommand(WPARAM command, LPARAM position, bool& handled) {
+    handled = true;
+    switch (command) {
+        case IDM_FRAME_MINIMIZE:
+            SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, position);
+            return;
+        case IDM_FRAME_MAXIMIZE:
+            SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, position);
+            return;
+        case IDM_FRAME_RESTORE:
+            SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, position);
+            return;
+        case IDM_FRAME_CLOSE:
+            confirmExit();
+            return;
+        default:
+            break;
+    }
+    if ((command & 0xFFF0) == IDM_MAIN_ABOUTBOX) {
+        shell_->showAbout(hwnd());
+        return;
+    }
+    handled = false;
+}
+
+void CVarnelDlg::onListCommand(int id) {
+    HWND list = item(IDC_FILE_LIST);
+    switch (id) {
+        case IDC_MOVE_UP:
+        case IDC_MOVE_DOWN: {
+            SetFocus(list);
+            const MoveResult moved = id == IDC_MOVE_UP ? moveRowUp(model_, currentRow_)
+                                                       : moveRowDown(model_, currentRow_);
+            if (moved.moved) {
+                currentRow_ = moved.currentRow;
+                const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+                ListView_SetItemState(list, moved.currentRow, state, state);
+                ListView_EnsureVisible(list, moved.currentRow, FALSE);
+            }
+            applyEffects(moved.effects);
+            break;
+        }
+        case ID_LIST_CLEAR:
+        case ID_CLEAR_LIST_TB:
+        case ID_CLEAR_LIST_MENU:
+            applyEffects(clearList(model_, fileCounter_, history_));
+            break;
+        case IDC_CLEAR_LIST_SHORT:
+            applyEffects(clearListShort(model_, fileCounter_, history_));
+            break;
+        case ID_LIST_REMOVE_SELECTED:
+        case ID_REMOVE_SELECTED_TB:
+        case ID_REMOVE_SELECTED_MENU: {
+            const std::vector<int> selected = selectedRows();
+            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+            applyEffects(removeSelectedRows(model_, fileCounter_, selected));
+            break;
+        }
+        case ID_LIST_REMOVE_UNSELECTED: {
+            const std::vector<int> selected = selectedRows();
+            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+            applyEffects(removeUnselectedRows(model_, fileCounter_, selected));
+            break;
+        }
+        case ID_LIST_OPEN_FOLDER: {
+            const std::u16string parameters = openFolderParameters(model_, currentRow_);
+            if (!parameters.empty()) shell_->shellOpen(hwnd(), u"explorer.exe", parameters);
+            break;
+        }
+        case ID_LIST_OPEN_FILE: {
+            const std::u16string path = openFilePath(model_, currentRow_);
+            if (path.empty()) break;
+            if (shell_->shellOpen(hwnd(), path) == SE_ERR_NOASSOC) {
+                shell_->shellOpen(hwnd(), u"rundll32.exe", openWithParameters(path));
+            }
+            break;
+        }
+        case ID_LIST_REFRESH:
+            applyEffects(refreshList(model_, *fileSystem_));
+            break;
+        default:
+            break;
+    }
+    modelChanged();
+}
+
+}  // namespace tessary

@@ -1,0 +1,150 @@
+// The file list: an owner-data report list that shows the rows of the model, its nine columns
+// with the two hidden ones, the clicks that set the current row and the context menu.
+
+#include <algorithm>
+
+#include "res/resource.h"
+#include "ui/VarnelDlg.h"
+
+namespace tessary {
+
+void CVarnelDlg::setUpFileList() {
+    HWND list = item(IDC_FILE_LIST);
+    model_.deleteAllRows();
+    ListView_SetItemCountEx(list, 0, 0);
+    ListView_SetExtendedListViewStyle(
+        list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP);
+    while (ListView_DeleteColumn(list, 0)) {
+    }
+    columnVisible_.clear();
+    for (int c = 0; c < model_.columnCount(); ++c) {
+        std::u16string header = model_.column(c).header;
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.pszText = reinterpret_cast<wchar_t*>(header.data());
+        column.cx = model_.column(c).width;
+        column.iSubItem = c;
+        ListView_InsertColumn(list, c, &column);
+        columnVisible_.push_back(true);
+    }
+    hideColumn(ColOriginalName);
+    hideColumn(ColFullPath);
+}
+
+void CVarnelDlg::hideColumn(int column) {
+    if (column < 0 || column >= static_cast<int>(columnVisible_.size())) return;
+    if (!columnVisible_[column]) return;
+    columnVisible_[column] = false;
+    ListView_SetColumnWidth(item(IDC_FILE_LIST), column, 0);
+    keepHiddenColumnsLast();
+}
+
+void CVarnelDlg::keepHiddenColumnsLast() {
+    HWND list = item(IDC_FILE_LIST);
+    const int count = Header_GetItemCount(ListView_GetHeader(list));
+    if (count <= 0) return;
+    std::vector<int> order(static_cast<std::size_t>(count));
+    ListView_GetColumnOrderArray(list, count, order.data());
+    // Visible columns keep their order; hidden ones go to the end, the first one met last.
+    std::vector<int> rebuilt(order.size(), -1);
+    int front = 0;
+    int back = count - 1;
+    for (int column : order) {
+        const bool visible =
+            column >= static_cast<int>(columnVisible_.size()) || columnVisible_[column];
+        if (visible) rebuilt[front++] = column;
+    }
+    for (int column : order) {
+        const bool visible =
+            column >= static_cast<int>(columnVisible_.size()) || columnVisible_[column];
+        if (!visible) rebuilt[back--] = column;
+    }
+    ListView_SetColumnOrderArray(list, count, rebuilt.data());
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+std::vector<int> CVarnelDlg::selectedRows() const {
+    std::vector<int> rows;
+    HWND list = item(IDC_FILE_LIST);
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+LRESULT CVarnelDlg::onListNotify(NMHDR& header) {
+    HWND list = item(IDC_FILE_LIST);
+    if (header.hwndFrom == ListView_GetHeader(list)) {
+        switch (header.code) {
+            case HDN_BEGINTRACKW:
+            case HDN_BEGINTRACKA: {
+                // A hidden column cannot be widened by dragging its divider.
+                const int column = reinterpret_cast<NMHEADERW&>(header).iItem;
+                if (column >= 0 && column < static_cast<int>(columnVisible_.size()) &&
+                    !columnVisible_[column]) {
+                    SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, TRUE);
+                    return TRUE;
+                }
+                return 0;
+            }
+            case HDN_ENDDRAG:
+                // The new order is in place only after this notification; fix it up then.
+                PostMessageW(hwnd(), kKeepHiddenColumnsLast, 0, 0);
+                return 0;
+            default:
+                return 0;
+        }
+    }
+    switch (header.code) {
+        case LVN_GETDISPINFOW: {
+            auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
+            if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr &&
+                info.item.cchTextMax > 0) {
+                const std::u16string& text = model_.text(info.item.iItem, info.item.iSubItem);
+                const std::size_t n = std::min<std::size_t>(
+                    text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+                std::copy_n(reinterpret_cast<const wchar_t*>(text.data()), n, info.item.pszText);
+                info.item.pszText[n] = L'\0';
+            }
+            return 0;
+        }
+        case NM_CLICK:
+        case NM_RCLICK:
+        case NM_DBLCLK: {
+            const auto& activate = reinterpret_cast<NMITEMACTIVATE&>(header);
+            // The row under the pointer, or -1 below the last row.
+            LVHITTESTINFO hit{};
+            hit.pt = activate.ptAction;
+            const int row = ListView_SubItemHitTest(list, &hit);
+            currentRow_ = model_.hasRow(row) ? row : -1;
+            if (header.code == NM_RCLICK) {
+                POINT screen = activate.ptAction;
+                ClientToScreen(list, &screen);
+                openContextMenu(screen);
+            }
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}
+
+void CVarnelDlg::openContextMenu(POINT screen) {
+    HMENU loaded = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_LIST_MENU));
+    if (loaded == nullptr) return;
+    HMENU popup = GetSubMenu(loaded, 0);
+    if (model_.rowCount() == 0) {
+        // Only adding files and refreshing make sense on an empty list.
+        for (int i = 0, n = GetMenuItemCount(popup); i < n; ++i) {
+            const UINT id = GetMenuItemID(popup, i);
+            if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separators
+            if (id == ID_LIST_ADD_FILES || id == ID_LIST_REFRESH) continue;
+            EnableMenuItem(popup, static_cast<UINT>(i), MF_BYPOSITION | MF_GRAYED);
+        }
+    }
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr);
+    DestroyMenu(loaded);
+}
+
+}  // namespace tessary

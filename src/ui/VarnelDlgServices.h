@@ -1,0 +1,31 @@
+#pragma once
+// What the main window asks of the desktop besides its dialogs (which go through a Prompter):
+// the shell and the about boxes. The program uses the desktop's; window tests record the calls
+// a person would see the effects of.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tessary {
+
+class MainWindowShell {
+  public:
+    virtual ~MainWindowShell() = default;
+    // The shell's "open" on a file, shown normally; returns the shell's result (above 32 for
+    // success, SE_ERR_FNF when the file is not there).
+    virtual INT_PTR shellOpen(HWND owner, std::u16string_view file,
+                              std::u16string_view parameters = {}) = 0;
+    // The skinned about box (system menu) and the plain one (resource 100), modal.
+    virtual void showAbout(HWND owner) = 0;
+    virtual void showPlainAbout(HWND owner) = 0;
+};
+
+std::unique_ptr<MainWindowShell> makeDesktopShell();
+
+// "help.chm" in the current working folder, as a full path.
+std::u16string workingFolderHelpFile();
+
+}  // namespace tessary

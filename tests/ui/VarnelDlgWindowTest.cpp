@@ -1,0 +1,478 @@
+// The main window as a window: resizing, maximising, the system menu, the ways out and the ways
+// that must not lead out, help, the about boxes, the always-on-top switch and the context menu.
+
+#include <windows.h>
+// after windows.h
+#include <shellapi.h>
+
+#include "VarnelDlgSupport.h"
+#include "ui/ColorDlg.h"
+
+namespace tessary {
+namespace {
+
+using uitest::MainWindowTest;
+
+RECT windowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+TEST_F(MainWindowTest, ResizingStretchesTheTabsAndTheListOnly) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOMOVE | SWP_NOZORDER);
+    pump();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int w = client.right;
+    const int h = client.bottom;
+    const RECT tab = clientRectOf(IDC_TAB);
+    EXPECT_EQ(tab.left, 8);
+    EXPECT_EQ(tab.top, 55);
+    EXPECT_EQ(tab.right, w - 8);
+    EXPECT_EQ(tab.bottom, 55 + 142);
+    const RECT list = clientRectOf(IDC_FILE_LIST);
+    EXPECT_EQ(list.left, 8);
+    EXPECT_EQ(list.top, 197);
+    EXPECT_EQ(list.right, w - 8);
+    EXPECT_EQ(list.bottom, h - 20);
+    HWND bar = FindWindowExW(hwnd(), nullptr, STATUSCLASSNAMEW, nullptr);
+    RECT barRect{};
+    GetWindowRect(bar, &barRect);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&barRect), 2);
+    EXPECT_EQ(barRect.top, h - 20);
+    EXPECT_EQ(barRect.bottom, h);
+    EXPECT_EQ(barRect.right - barRect.left, w);
+    // The move buttons lie inside panes 1 and 2, 15 pixels wide, and move with the bar.
+    const RECT down = clientRectOf(IDC_MOVE_DOWN);
+    const RECT up = clientRectOf(IDC_MOVE_UP);
+    EXPECT_EQ(down.left, 200 + 85);
+    EXPECT_EQ(down.right - down.left, 15);
+    EXPECT_EQ(up.left, 335 + 85);
+    EXPECT_EQ(up.right - up.left, 15);
+    EXPECT_GE(down.top, h - 20);
+    // Buttons and page controls stay where they were.
+    EXPECT_EQ(clientRectOf(IDC_EXIT).left, 358);
+    EXPECT_EQ(clientRectOf(IDC_NEW_EXT).left, 145);
+    EXPECT_EQ(clientRectOf(IDC_NEW_EXT).top, 107);
+}
+
+TEST_F(MainWindowTest, CannotBeMadeSmallerThan670By480) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    pump();
+    const RECT r = windowRect(hwnd());
+    EXPECT_EQ(r.right - r.left, 670);
+    EXPECT_EQ(r.bottom - r.top, 480);
+    MINMAXINFO info{};
+    SendMessageW(hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 670);
+    EXPECT_EQ(info.ptMinTrackSize.y, 480);
+}
+
+TEST_F(MainWindowTest, MaximisedCoversTheWorkAreaWithTheFrameOutsideIt) {
+    ShowWindow(hwnd(), SW_MAXIMIZE);
+    pump();
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT r = windowRect(hwnd());
+    EXPECT_EQ(r.left, work.left - 4);
+    EXPECT_EQ(r.top, work.top - 4);
+    EXPECT_EQ(r.right, work.right + 4);
+    EXPECT_EQ(r.bottom, work.bottom + 4);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    EXPECT_EQ(clientRectOf(IDC_FILE_LIST).right, client.right - 8);
+    ShowWindow(hwnd(), SW_RESTORE);
+    pump();
+    EXPECT_FALSE(IsZoomed(hwnd()));
+}
+
+struct MenuItem {
+    UINT id;
+    std::wstring text;
+    bool separator;
+    bool enabled;
+};
+
+std::vector<MenuItem> menuItems(HMENU menu) {
+    std::vector<MenuItem> items;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        wchar_t text[128] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 128;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        items.push_back({info.wID, text, (info.fType & MFT_SEPARATOR) != 0,
+                         (info.fState & (MFS_DISABLED | MFS_GRAYED)) == 0});
+    }
+    return items;
+}
+
+TEST_F(MainWindowTest, SystemMenuIsRebuiltInItsOrder) {
+    const std::vector<MenuItem> items = menuItems(GetSystemMenu(hwnd(), FALSE));
+    const std::vector<std::pair<UINT, std::wstring>> expected = {
+        {0xFF03, L"还原(&R)"},
+        {SC_MOVE, L"移动(&M)"},
+        {SC_SIZE, L"大小(&S)"},
+        {0xFF01, L"最小化(&N)"},
+        {0xFF02, L"最大化(&X)"},
+        {0, L""},
+        {0xFF04, L"关闭(&C)        Alt+F4"},
+        {0, L""},
+        {16, L"关于 Tessary批量改名器(&A)..."},
+    };
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (expected[i].first == 0) {
+            EXPECT_TRUE(items[i].separator) << i;
+            continue;
+        }
+        EXPECT_EQ(items[i].id, expected[i].first) << i;
+        EXPECT_EQ(items[i].text, expected[i].second) << i;
+    }
+    EXPECT_FALSE(items[0].enabled) << "restore starts disabled";
+}
+
+TEST_F(MainWindowTest, SystemMenuStatesFollowTheShowState) {
+    struct State {
+        int show;
+        bool size, move, restore, maximise, minimise;
+    };
+    const State states[] = {
+        {SW_RESTORE, true, true, false, true, true},
+        {SW_MAXIMIZE, false, false, true, false, true},
+        {SW_MINIMIZE, false, false, true, true, false},
+        // Restoring a window minimised from maximised brings it back maximised.
+        {SW_RESTORE, false, false, true, false, true},
+        {SW_RESTORE, true, true, false, true, true},
+    };
+    HMENU menu = GetSystemMenu(hwnd(), FALSE);
+    auto on = [menu](UINT id) {
+        return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+    };
+    for (const State& s : states) {
+        ShowWindow(hwnd(), s.show);
+        pump();
+        SendMessageW(hwnd(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+        EXPECT_EQ(on(SC_SIZE), s.size) << s.show;
+        EXPECT_EQ(on(SC_MOVE), s.move) << s.show;
+        EXPECT_EQ(on(0xFF03), s.restore) << s.show;
+        EXPECT_EQ(on(0xFF02), s.maximise) << s.show;
+        EXPECT_EQ(on(0xFF01), s.minimise) << s.show;
+    }
+}
+
+TEST_F(MainWindowTest, PrivateSystemCommandsMinimiseMaximiseAndRestore) {
+    SendMessageW(hwnd(), WM_SYSCOMMAND, 0xFF02, 0);
+    pump();
+    EXPECT_TRUE(IsZoomed(hwnd()));
+    SendMessageW(hwnd(), WM_SYSCOMMAND, 0xFF03, 0);
+    pump();
+    EXPECT_FALSE(IsZoomed(hwnd()));
+    SendMessageW(hwnd(), WM_SYSCOMMAND, 0xFF01, 0);
+    pump();
+    EXPECT_TRUE(IsIconic(hwnd()));
+    SendMessageW(hwnd(), WM_SYSCOMMAND, 0xFF03, 0);
+    pump();
+    EXPECT_FALSE(IsIconic(hwnd()));
+    // The caption's maximise button and a double click on the caption.
+    const RECT r = windowRect(hwnd());
+    const int w = r.right - r.left;
+    SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, uitest::screenPoint(hwnd(), w - 46, 20));
+    SendMessageW(hwnd(), WM_NCLBUTTONUP, HTCAPTION, uitest::screenPoint(hwnd(), w - 46, 20));
+    pump();
+    EXPECT_TRUE(IsZoomed(hwnd()));
+    SendMessageW(hwnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, uitest::screenPoint(hwnd(), 300, 20));
+    pump();
+    EXPECT_FALSE(IsZoomed(hwnd()));
+}
+
+TEST_F(MainWindowTest, AboutItemOpensTheAboutBox) {
+    SendMessageW(hwnd(), WM_SYSCOMMAND, 16, 0);
+    SendMessageW(hwnd(), WM_SYSCOMMAND, 16 | 0x3, 0);  // the low four bits are the system's
+    pump();
+    EXPECT_EQ(shell_.aboutShown, 2);
+    SendMessageW(hwnd(), WM_COMMAND, ID_PLAIN_ABOUT, 0);
+    EXPECT_EQ(shell_.plainAboutShown, 1);
+}
+
+// Every way the exit question can be put, each answered "否(&N)" and then "是(&Y)".
+class ExitWays : public MainWindowTest, public ::testing::WithParamInterface<int> {
+  protected:
+    void leave() {
+        switch (GetParam()) {
+            case 0:  // the button "退出"
+                click(IDC_EXIT);
+                break;
+            case 1:  // the system menu's "关闭(&C)"
+                SendMessageW(hwnd(), WM_SYSCOMMAND, 0xFF04, 0);
+                break;
+            case 2: {  // the close box of the drawn caption
+                const RECT r = windowRect(hwnd());
+                const LPARAM at = uitest::screenPoint(hwnd(), (r.right - r.left) - 22, 20);
+                SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, at);
+                SendMessageW(hwnd(), WM_NCLBUTTONUP, HTCAPTION, at);
+                break;
+            }
+            case 3:  // Alt+F4 in the focused field, through the message loop
+                PostMessageW(GetFocus(), WM_SYSKEYDOWN, VK_F4, 0x20000001);
+                break;
+        }
+        pump();
+    }
+};
+
+TEST_P(ExitWays, NoKeepsItRunningAndYesPostsTheQuit) {
+    window_->model().insertRow(0, u"kept.txt");
+    window_->modelChanged();
+    prompter_.answerAsk(false).answerAsk(true);
+    leave();
+    ASSERT_EQ(prompter_.texts(), std::vector<std::u16string>{kExitQuestion});
+    EXPECT_TRUE(IsWindow(hwnd()));
+    EXPECT_FALSE(sawQuit_);
+    EXPECT_FALSE(window_->quitRequested());
+    EXPECT_EQ(window_->model().rowCount(), 1);
+    leave();
+    EXPECT_EQ(prompter_.shown().size(), 2u);
+    EXPECT_TRUE(sawQuit_);
+    EXPECT_TRUE(window_->quitRequested());
+}
+
+std::string exitWayName(const ::testing::TestParamInfo<int>& info) {
+    static const char* const names[] = {"ExitButton", "SystemMenuClose", "CaptionCloseBox",
+                                        "AltF4"};
+    return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, ExitWays, ::testing::Values(0, 1, 2, 3), exitWayName);
+
+TEST_F(MainWindowTest, EscEnterAndOtherCloseRequestsDoNothing) {
+    HWND field = item(IDC_NEW_EXT);
+    SetFocus(field);
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+        PostMessageW(field, WM_KEYDOWN, key, 1);
+        PostMessageW(field, WM_KEYUP, key, 0xC0000001);
+    }
+    pump();
+    SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(hwnd(), WM_COMMAND, IDOK, 0);
+    SendMessageW(hwnd(), WM_COMMAND, IDCANCEL, 0);
+    pump();
+    EXPECT_TRUE(IsWindow(hwnd()));
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
+    EXPECT_TRUE(prompter_.shown().empty());
+    EXPECT_FALSE(sawQuit_);
+}
+
+TEST_F(MainWindowTest, TheRealYesNoDialogAnsweredNoKeepsTheWindow) {
+    // The program's own question dialog this time, answered as a person would.
+    CVarnelDlg real(GetModuleHandleW(nullptr), nullptr, &shell_);
+    ASSERT_NE(real.Create(), nullptr);
+    pump();
+    std::wstring asked;
+    uitest::whenDialogShows(IDD_DLG_MSG_YESNO, [&](HWND dialog) {
+        asked = uitest::windowText(GetDlgItem(dialog, IDC_MSG_YESNO_TEXT));
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
+    SendMessageW(real.hwnd(), WM_COMMAND, IDC_EXIT, 0);
+    pump();
+    EXPECT_TRUE(uitest::dialogActionRan());
+    EXPECT_EQ(asked, L"您要退出本系统吗？");
+    EXPECT_TRUE(IsWindow(real.hwnd()));
+    EXPECT_FALSE(real.quitRequested());
+    EXPECT_FALSE(sawQuit_);
+}
+
+TEST_F(MainWindowTest, HelpTriesTheWorkingFolderThenTheDriveRoot) {
+    struct Case {
+        const char* what;
+        INT_PTR first, second;
+        std::size_t calls;
+        bool message;
+    };
+    const Case cases[] = {
+        {"found at once", 42, 0, 1, false},
+        {"found at the root", SE_ERR_FNF, 42, 2, false},
+        {"found nowhere", SE_ERR_FNF, SE_ERR_FNF, 2, true},
+        {"no help folder at the root", SE_ERR_FNF, SE_ERR_PNF, 2, true},
+        {"other failure", SE_ERR_ACCESSDENIED, 0, 1, false},
+        {"other failure at the root", SE_ERR_FNF, SE_ERR_NOASSOC, 2, false},
+    };
+    for (const Case& c : cases) {
+        shell_.opened.clear();
+        shell_.answer = [&c](const std::u16string& file) {
+            return file == workingFolderHelpFile() ? c.first : c.second;
+        };
+        const std::size_t before = prompter_.shown().size();
+        click(IDC_HELP_BUTTON);
+        ASSERT_EQ(shell_.opened.size(), c.calls) << c.what;
+        EXPECT_EQ(shell_.opened[0], workingFolderHelpFile()) << c.what;
+        if (c.calls == 2) {
+            EXPECT_EQ(shell_.opened[1], u"\\help\\help.chm") << c.what;
+        }
+        EXPECT_EQ(prompter_.shown().size(), before + (c.message ? 1 : 0)) << c.what;
+        if (c.message) {
+            EXPECT_EQ(prompter_.shown().back().text, kHelpMissing);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, HelpThroughTheRealShellInAFolderWithoutTheGuide) {
+    // The test's working folder is empty and the prefix has no \help at its root.
+    ASSERT_FALSE(std::filesystem::exists(L"\\help\\help.chm"));
+    ASSERT_FALSE(std::filesystem::exists(L"help.chm"));
+    CVarnelDlg real(GetModuleHandleW(nullptr), &prompter_);
+    ASSERT_NE(real.Create(), nullptr);
+    SendMessageW(real.hwnd(), WM_COMMAND, IDC_HELP_BUTTON, 0);
+    pump();
+    EXPECT_EQ(prompter_.texts(), std::vector<std::u16string>{kHelpMissing});
+}
+
+TEST_F(MainWindowTest, AlwaysOnTopSwitchFlips) {
+    SendMessageW(hwnd(), WM_COMMAND, ID_TOPMOST, 0);
+    EXPECT_TRUE(window_->topmost());
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const RECT before = windowRect(hwnd());
+    SendMessageW(hwnd(), WM_COMMAND, ID_TOPMOST, 0);
+    EXPECT_FALSE(window_->topmost());
+    EXPECT_FALSE(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const RECT after = windowRect(hwnd());
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+// The list's click as the list reports it, at a point in the list's client area.
+void listClick(HWND dialog, UINT code, POINT at) {
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
+    NMITEMACTIVATE activate{};
+    activate.hdr = {list, static_cast<UINT_PTR>(IDC_FILE_LIST), code};
+    activate.iItem = -1;
+    activate.ptAction = at;
+    SendMessageW(dialog, WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&activate));
+}
+
+POINT pointOfRow(HWND dialog, int row) {
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    SendMessageW(GetDlgItem(dialog, IDC_FILE_LIST), LVM_GETITEMRECT, row,
+                 reinterpret_cast<LPARAM>(&r));
+    return POINT{r.left + 20, (r.top + r.bottom) / 2};
+}
+
+// Reads the context menu while it is open, then closes it.
+struct MenuReader {
+    static inline std::vector<MenuItem> items;
+    static inline bool ran = false;
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (popup == nullptr) return;
+        KillTimer(nullptr, id);
+        items = menuItems(reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)));
+        ran = true;
+        EndMenu();
+    }
+    static void arm() {
+        items.clear();
+        ran = false;
+        SetTimer(nullptr, 0, 20, &onTimer);
+    }
+};
+
+TEST_F(MainWindowTest, ClicksSetTheCurrentRow) {
+    for (const char16_t* name : {u"c.txt", u"b.txt", u"a.txt"}) window_->model().insertRow(0, name);
+    window_->modelChanged();
+    pump();
+    listClick(hwnd(), NM_CLICK, pointOfRow(hwnd(), 1));
+    EXPECT_EQ(window_->currentRow(), 1);
+    EXPECT_EQ(listText(1, 0), u"b.txt");
+    listClick(hwnd(), NM_CLICK, pointOfRow(hwnd(), 2));
+    EXPECT_EQ(window_->currentRow(), 2);
+    // Below the last row: no current row.
+    POINT below = pointOfRow(hwnd(), 2);
+    below.y += 60;
+    listClick(hwnd(), NM_CLICK, below);
+    EXPECT_EQ(window_->currentRow(), -1);
+}
+
+TEST_F(MainWindowTest, ContextMenuOnAnEmptyListOffersOnlyAddAndRefresh) {
+    MenuReader::arm();
+    listClick(hwnd(), NM_RCLICK, POINT{40, 40});
+    pump();
+    ASSERT_TRUE(MenuReader::ran);
+    EXPECT_EQ(window_->currentRow(), -1);
+    const std::vector<std::pair<UINT, std::wstring>> expected = {
+        {32856, L"改名单个文件(&S)"},
+        {0, L""},
+        {32843, L"打开所在文件夹(&F)"},
+        {32849, L"打开文件(&O)"},
+        {0, L""},
+        {32811, L"添加文件到列表(&A)"},
+        {0, L""},
+        {32800, L"清空列表(&E)"},
+        {32808, L"从列表中移除选定的项(&R)"},
+        {32857, L"从列表中移除未选定的项(&M)"},
+        {0, L""},
+        {32858, L"把列表中所有项信息导出到文本文件(&X)"},
+        {0, L""},
+        {32859, L"刷新列表(&F)"},
+    };
+    const std::vector<MenuItem>& items = MenuReader::items;
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (expected[i].first == 0) {
+            EXPECT_TRUE(items[i].separator) << i;
+            continue;
+        }
+        EXPECT_EQ(items[i].id, expected[i].first);
+        EXPECT_EQ(items[i].text, expected[i].second);
+        const bool shouldBeOn = items[i].id == 32811 || items[i].id == 32859;
+        EXPECT_EQ(items[i].enabled, shouldBeOn) << items[i].id;
+    }
+}
+
+TEST_F(MainWindowTest, ContextMenuWithRowsOffersEverything) {
+    window_->model().insertRow(0, u"a.txt");
+    window_->modelChanged();
+    pump();
+    MenuReader::arm();
+    listClick(hwnd(), NM_RCLICK, pointOfRow(hwnd(), 0));
+    pump();
+    ASSERT_TRUE(MenuReader::ran);
+    EXPECT_EQ(window_->currentRow(), 0);
+    for (const MenuItem& m : MenuReader::items) {
+        if (!m.separator) {
+            EXPECT_TRUE(m.enabled) << m.id;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ListCommandsActOnTheModel) {
+    for (const char16_t* name : {u"c.txt", u"b.txt", u"a.txt"}) window_->model().insertRow(0, name);
+    window_->setFileCounter(3);
+    window_->modelChanged();
+    pump();
+    for (int id : {IDC_MOVE_UP, IDC_MOVE_DOWN}) {
+        RECT button{};
+        GetClientRect(item(id), &button);
+        EXPECT_GT(button.bottom, 10) << "the move buttons must be there to click";
+    }
+    listClick(hwnd(), NM_CLICK, pointOfRow(hwnd(), 0));
+    click(IDC_MOVE_DOWN);
+    EXPECT_EQ(window_->model().text(1, ColFileName), u"a.txt");
+    EXPECT_EQ(window_->currentRow(), 1);
+    EXPECT_EQ(listText(0, 0), u"b.txt");
+    click(IDC_MOVE_UP);
+    EXPECT_EQ(window_->model().text(0, ColFileName), u"a.txt");
+
+    SendMessageW(hwnd(), WM_COMMAND, ID_LIST_CLEAR, 0);
+    pump();
+    EXPECT_EQ(window_->model().rowCount(), 0);
+    EXPECT_EQ(ListView_GetItemCount(item(IDC_FILE_LIST)), 0);
+    EXPECT_EQ(statusPane(0), u"列表中的文件数:0个");
+    EXPECT_FALSE(enabled(IDC_APPLY));
+}
+
+}  // namespace
+}  // namespace tessary
