@@ -49,6 +49,28 @@ void CColorStatic::draw(HDC dc) const {
                 nullptr);
 }
 
+void CColorStatic::eraseAroundControlsInside(HDC dc) const {
+    // The box is the only window over its area (the parent clips its children out), so it
+    // paints its background itself; the controls that lie inside it are left out, as they
+    // paint themselves and may be drawn before the box.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int saved = SaveDC(dc);
+    for (HWND sibling = GetWindow(GetParent(hwnd()), GW_CHILD); sibling != nullptr;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        if (sibling == hwnd() || !IsWindowVisible(sibling)) continue;
+        RECT r{};
+        GetWindowRect(sibling, &r);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        const bool inside = r.left >= client.left && r.top >= client.top &&
+                            r.right <= client.right && r.bottom <= client.bottom;
+        if (inside) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    UniqueBrush fill(CreateSolidBrush(background_));
+    FillRect(dc, &client, fill.get());
+    RestoreDC(dc, saved);
+}
+
 std::optional<LRESULT> CColorStatic::onMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_PAINT: {
@@ -60,7 +82,7 @@ std::optional<LRESULT> CColorStatic::onMessage(UINT message, WPARAM wParam, LPAR
             draw(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_ERASEBKGND:
-            // Only the frame and the caption are drawn: the controls inside stay untouched.
+            eraseAroundControlsInside(reinterpret_cast<HDC>(wParam));
             return TRUE;
         case WM_SETTEXT:
         case WM_ENABLE:

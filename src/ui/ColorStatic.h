@@ -27,6 +27,7 @@ class CColorStatic : public SubclassedControl {
 
   private:
     HFONT font() const;
+    void eraseAroundControlsInside(HDC dc) const;
 
     COLORREF lineColor_ = 0x8B8B8B;
     COLORREF background_ = 0xD6D6D9;

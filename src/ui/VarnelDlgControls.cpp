@@ -38,6 +38,7 @@ void CVarnelDlg::Controls::attach(HWND dialog) {
     static constexpr int editIds[] = {IDC_MP3_STYLE, IDC_INS_TEXT, IDC_REP_FIND, IDC_ADV_SEP,
                                       IDC_REP_WITH,  IDC_ADV_REPL, IDC_REP_RUN};
     for (std::size_t i = 0; i < edits.size(); ++i) edits[i].attach(dialog, editIds[i]);
+    tabs.attach(dialog, IDC_TAB);
 }
 
 }  // namespace tessary

@@ -15,9 +15,10 @@ constexpr int kPaneWidths[] = {200, 135, 125};
 }  // namespace
 
 void CVarnelDlg::createStatusBar() {
-    // Placed by the window itself, at the bottom 20 pixels of the client area.
-    statusBar_ = controls_->statusBar.create(hwnd(), kStatusBarId,
-                                             CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER);
+    // Placed by the window itself, at the bottom 20 pixels of the client area; it clips its
+    // siblings so that the move buttons lying on it stay visible.
+    statusBar_ = controls_->statusBar.create(
+        hwnd(), kStatusBarId, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | WS_CLIPSIBLINGS);
     controls_->statusBar.setPanes({std::begin(kPaneWidths), std::end(kPaneWidths)});
     setPaneText(0, fileCountText(0));
     setPaneText(1, u"向下移动一行-");

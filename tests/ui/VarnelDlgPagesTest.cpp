@@ -3,6 +3,7 @@
 #include <set>
 
 #include "VarnelDlgSupport.h"
+#include "ui/MyTabCtrl.h"
 
 namespace tessary {
 namespace {
@@ -80,6 +81,8 @@ TEST_F(MainWindowTest, OptionsStartFromTheirDefaults) {
 TEST_F(MainWindowTest, TabsAndColumnsAreTheFiveAndTheNine) {
     HWND tab = item(IDC_TAB);
     ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 5);
+    // Drawn by our tab control, not the platform's (whose white page clashes with the form).
+    EXPECT_NE(dynamic_cast<CMyTabCtrl*>(SubclassedControl::fromHandle(tab)), nullptr);
     const wchar_t* tabs[] = {L"基本操作", L"插入操作", L"删除操作", L"替换操作", L"高级替换操作"};
     for (int i = 0; i < 5; ++i) {
         wchar_t buffer[64] = {};
