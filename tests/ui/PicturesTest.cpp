@@ -9,6 +9,7 @@
 #include <string>
 
 #include "UiTestSupport.h"
+#include "VarnelDlgSupport.h"
 #include "ui/ColorButton.h"
 #include "ui/ColorDlg.h"
 #include "ui/ColorSB.h"
@@ -140,6 +141,26 @@ TEST_F(Pictures, MainFrameAndControls) {
     window.status.setText(0, L"列表中的文件数:0个");
     window.status.setText(1, L"提示：请先添加文件");
     savePicture(window.hwnd(), L"main_frame_controls");
+}
+
+class MainWindowPictures : public uitest::MainWindowTest {
+  protected:
+    void SetUp() override {
+        if (picturesDir().empty()) GTEST_SKIP() << "TESSARY_PICTURES_DIR is not set";
+        uitest::MainWindowTest::SetUp();
+    }
+};
+
+TEST_F(MainWindowPictures, EveryPageAndMaximised) {
+    for (int page = 0; page < 5; ++page) {
+        selectPage(page);
+        pump();
+        savePicture(hwnd(), L"main_window_page" + std::to_wstring(page + 1));
+    }
+    selectPage(0);
+    ShowWindow(hwnd(), SW_MAXIMIZE);
+    pump();
+    savePicture(hwnd(), L"main_window_maximised");
 }
 
 }  // namespace
