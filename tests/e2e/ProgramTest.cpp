@@ -1,0 +1,151 @@
+// The real Tessary.exe, started as a user starts it and driven from this process by window
+// messages: the window found by its property, a second start handing over to the first, the
+// settings file of a first start, and the exit question answered both ways.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ui/res/resource.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr wchar_t kMarker[] = L"Tessary Renamer";
+constexpr auto kPatience = 20s;
+
+struct FindArgs {
+    DWORD process;
+    bool marked;  // the main window (with the marker) or another visible window of the process
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findWindow(HWND window, LPARAM lParam) {
+    auto& args = *reinterpret_cast<FindArgs*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != args.process || !IsWindowVisible(window)) return TRUE;
+    if ((GetPropW(window, kMarker) != nullptr) != args.marked) return TRUE;
+    args.found = window;
+    return FALSE;
+}
+
+HWND windowOf(DWORD process, bool marked) {
+    FindArgs args{process, marked};
+    EnumWindows(findWindow, reinterpret_cast<LPARAM>(&args));
+    return args.found;
+}
+
+template <typename Condition>
+bool waitFor(Condition condition) {
+    const auto end = std::chrono::steady_clock::now() + kPatience;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(50ms);
+    }
+    return false;
+}
+
+class RunningProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ =
+            fs::temp_directory_path() / (L"tessary-e2e-" + std::to_wstring(GetCurrentProcessId()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        for (PROCESS_INFORMATION& p : started_) {
+            if (WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(p.hProcess, 1);
+                WaitForSingleObject(p.hProcess, 5000);
+            }
+            CloseHandle(p.hThread);
+            CloseHandle(p.hProcess);
+        }
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    // Starts the program in the test's folder and returns its process.
+    PROCESS_INFORMATION& start() {
+        std::wstring command = L"\"" + std::wstring(TESSARY_EXE) + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   folder_.c_str(), &startup, &process));
+        started_.push_back(process);
+        return started_.back();
+    }
+
+    HWND mainWindowOf(const PROCESS_INFORMATION& p) {
+        HWND window = nullptr;
+        waitFor([&] { return (window = windowOf(p.dwProcessId, true)) != nullptr; });
+        return window;
+    }
+
+    static bool ended(const PROCESS_INFORMATION& p, DWORD milliseconds) {
+        return WaitForSingleObject(p.hProcess, milliseconds) == WAIT_OBJECT_0;
+    }
+
+    // Answers the yes/no question the program shows: IDOK is "是(&Y)", IDCANCEL "否(&N)".
+    void answerQuestion(const PROCESS_INFORMATION& p, int button) {
+        HWND question = nullptr;
+        ASSERT_TRUE(waitFor([&] { return (question = windowOf(p.dwProcessId, false)) != nullptr; }))
+            << "no question appeared";
+        HWND control = GetDlgItem(question, button);
+        ASSERT_NE(control, nullptr);
+        PostMessageW(control, BM_CLICK, 0, 0);
+        waitFor([&] { return !IsWindow(question); });
+    }
+
+    fs::path folder_;
+    std::vector<PROCESS_INFORMATION> started_;
+};
+
+TEST_F(RunningProgram, FirstStartShowsTheWindowAndWritesTheSettingsFile) {
+    const PROCESS_INFORMATION& p = start();
+    HWND window = mainWindowOf(p);
+    ASSERT_NE(window, nullptr) << "the main window did not appear";
+    std::ifstream settings(folder_ / L"LastOpen.ini", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(settings), {}};
+    EXPECT_EQ(bytes, std::string("C\0:\0\\\0", 6));
+}
+
+TEST_F(RunningProgram, SecondStartRestoresTheFirstAndEnds) {
+    const PROCESS_INFORMATION& first = start();
+    HWND window = mainWindowOf(first);
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(waitFor([&] { return IsIconic(window) != FALSE; }));
+
+    const PROCESS_INFORMATION& second = start();
+    EXPECT_TRUE(ended(second, 20'000)) << "the second start should hand over and end";
+    EXPECT_EQ(windowOf(second.dwProcessId, true), nullptr);
+    EXPECT_TRUE(waitFor([&] { return IsIconic(window) == FALSE; })) << "not restored";
+    EXPECT_FALSE(ended(first, 0));
+}
+
+TEST_F(RunningProgram, ExitQuestionKeepsTheProgramOnNoAndEndsItOnYes) {
+    const PROCESS_INFORMATION& p = start();
+    HWND window = mainWindowOf(p);
+    ASSERT_NE(window, nullptr);
+    // The caption's close box (which sends the frame's close command) and the "退出" button.
+    PostMessageW(window, WM_SYSCOMMAND, IDM_FRAME_CLOSE, 0);
+    answerQuestion(p, IDCANCEL);
+    EXPECT_FALSE(ended(p, 500)) << "no must keep the program running";
+    PostMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+    answerQuestion(p, IDOK);
+    EXPECT_TRUE(ended(p, 20'000)) << "yes must end the program";
+}
+
+}  // namespace
