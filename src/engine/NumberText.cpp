@@ -1,6 +1,7 @@
 #include "engine/NumberText.h"
 
 #include <limits>
+#include <string>
 
 namespace tessary {
 
@@ -20,6 +21,11 @@ std::int32_t readNumber(std::u16string_view text) {
     }
     if (negative) return static_cast<std::int32_t>(-value);
     return static_cast<std::int32_t>(value > limit ? limit : value);
+}
+
+std::u16string decimalText(long long value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
 }
 
 }  // namespace tessary

@@ -4,10 +4,15 @@
 // conversion does). Values beyond 32 bits are held at the nearest 32-bit limit.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tessary {
 
 std::int32_t readNumber(std::u16string_view text);
+
+// A number as the program shows it: decimal digits, a minus sign for a negative one, no
+// padding ("%d").
+std::u16string decimalText(long long value);
 
 }  // namespace tessary

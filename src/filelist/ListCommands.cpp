@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
+#include "engine/NumberText.h"
+
 namespace tessary {
 
 namespace {
-
-std::u16string decimal(long long value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 // The selection as one flag per row; indexes of rows that do not exist are dropped.
 std::vector<bool> selectionMask(const FileListModel& model, const RowSelection& selected,
@@ -39,7 +36,7 @@ void moveRow(FileListModel& model, int from, int to) {
 
 }  // namespace
 
-std::u16string fileCountText(int rows) { return u"列表中的文件数:" + decimal(rows) + u"个"; }
+std::u16string fileCountText(int rows) { return u"列表中的文件数:" + decimalText(rows) + u"个"; }
 
 CommandEffects clearListShort(FileListModel& model, int& fileCounter, RecordedHistory& history) {
     model.deleteAllRows();
@@ -249,7 +246,7 @@ std::string exportFileBytes(const FileListModel& model, const AnsiCodePage& code
 }
 
 std::u16string exportDoneMessage(std::u16string_view path, int rows) {
-    return u"      导出成功:导出到" + std::u16string(path) + u".    共导出" + decimal(rows) +
+    return u"      导出成功:导出到" + std::u16string(path) + u".    共导出" + decimalText(rows) +
            u"条记录";
 }
 

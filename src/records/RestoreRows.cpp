@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
+#include "engine/NumberText.h"
 #include "filelist/RowDetails.h"
 
 namespace tessary {
 
 namespace {
-
-std::u16string decimal(long long value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 // A record's names must be plain names: a separator or a parent reference would make the
 // restore move a file into another folder than the one the record names.
@@ -85,10 +81,11 @@ RestoreLoad restoreRowsFromContent(const FileSystem& fs, const OprContent& conte
     // reverse order of the file.
     load.rows.insert(load.rows.end(), std::make_move_iterator(notFound.rbegin()),
                      std::make_move_iterator(notFound.rend()));
-    load.pane0 = u"打开有效操作记录个数:" + decimal(load.validCount);
+    load.pane0 = u"打开有效操作记录个数:" + decimalText(load.validCount);
     const SavingTime& t = content.time;
-    load.pane1 = u"该操作记录文件的保存时间：" + decimal(t.year) + u"年" + decimal(t.month) +
-                 u"月" + decimal(t.day) + u"日 " + decimal(t.hour) + u":" + decimal(t.minute);
+    load.pane1 = u"该操作记录文件的保存时间：" + decimalText(t.year) + u"年" +
+                 decimalText(t.month) + u"月" + decimalText(t.day) + u"日 " + decimalText(t.hour) +
+                 u":" + decimalText(t.minute);
     return load;
 }
 

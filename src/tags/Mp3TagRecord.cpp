@@ -14,11 +14,6 @@ namespace {
 constexpr std::uint64_t kShortestTaggedMp3 = 4 + kTagBlockSize;
 constexpr std::size_t kId3v2HeaderSize = 10;
 
-std::u16string decimal(int n) {
-    const std::string digits = std::to_string(n);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 }  // namespace
 
 Mp3TagRecord::Mp3TagRecord(std::u16string_view fullPath)
@@ -91,7 +86,7 @@ int Mp3TagRecord::read(TagFiles& files, const AnsiCodePage& codePage) {
     if (fields.hasTrack) {
         hasTrack_ = true;
         trackNumber_ = fields.track;
-        trackText_ = decimal(trackNumber_);
+        trackText_ = decimalText(trackNumber_);
     }
     genreByte_ = fields.genre;
     file->close();

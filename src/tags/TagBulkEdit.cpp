@@ -32,8 +32,7 @@ std::optional<BulkList> collectBulkList(const FileListModel& model, const RowSel
 }
 
 std::u16string tagFileCountText(std::size_t files) {
-    const std::string n = std::to_string(files);
-    return u"The number of files is " + std::u16string(n.begin(), n.end());
+    return u"The number of files is " + decimalText(static_cast<long long>(files));
 }
 
 TagEditorOpening openTagEditor(const BulkList& files, TagFiles& tagFiles,
