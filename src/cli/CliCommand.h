@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of tessary-cli. Each takes the arguments after its own name and returns the
-// process exit status: 0 success, 1 usage error; the others are the command's own.
+// process exit status: 0 success, 1 usage error, 4 output not written; the others are the
+// command's own.
 
 #include <iosfwd>
 #include <string>
@@ -17,6 +18,7 @@ struct Streams {
 };
 
 inline constexpr int kExitUsage = 1;
+inline constexpr int kExitWriteFailed = 4;
 
 int runPreviewCommand(const Arguments& args, Streams& io);
 int runOprCommand(const Arguments& args, Streams& io);

@@ -205,7 +205,12 @@ int runPreviewCommand(const Arguments& args, Streams& io) {
         output += '\n';
     }
     io.out << output;
-    return io.out.good() ? 0 : 1;
+    io.out.flush();
+    if (!io.out.good()) {
+        io.err << "tessary-cli: the output could not be written\n";
+        return kExitWriteFailed;
+    }
+    return 0;
 }
 
 }  // namespace tessary::cli
