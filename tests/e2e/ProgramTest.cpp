@@ -1,6 +1,7 @@
 // The real Tessary.exe, started as a user starts it and driven from this process by window
 // messages: the window found by its property, a second start handing over to the first, the
-// settings file of a first start, and the exit question answered both ways.
+// settings file (first start, a long file, one that cannot be created), and the exit question
+// answered both ways.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -119,6 +120,33 @@ TEST_F(RunningProgram, FirstStartShowsTheWindowAndWritesTheSettingsFile) {
     std::ifstream settings(folder_ / L"LastOpen.ini", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(settings), {}};
     EXPECT_EQ(bytes, std::string("C\0:\0\\\0", 6));
+}
+
+TEST_F(RunningProgram, StartLeavesALongSettingsFileAsItIs) {
+    // 300 units: more than the program reads. It opens the dialog there but never shortens the file.
+    std::string bytes("D\0:\0\\\0", 6);
+    while (bytes.size() < 600) bytes += std::string("x\0", 2);
+    std::ofstream(folder_ / L"LastOpen.ini", std::ios::binary) << bytes;
+
+    const PROCESS_INFORMATION& p = start();
+    ASSERT_NE(mainWindowOf(p), nullptr);
+    EXPECT_EQ(windowOf(p.dwProcessId, false), nullptr) << "no message expected";
+    std::ifstream settings(folder_ / L"LastOpen.ini", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(settings), {}), bytes);
+}
+
+TEST_F(RunningProgram, SettingsFileThatCannotBeCreatedIsSaidAndTheProgramStillStarts) {
+    // A folder in the file's place cannot be opened or replaced, like a folder without write access.
+    fs::create_directory(folder_ / L"LastOpen.ini");
+    const PROCESS_INFORMATION& p = start();
+    HWND message = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (message = windowOf(p.dwProcessId, false)) != nullptr; }))
+        << "no message appeared";
+    wchar_t text[64] = {};
+    GetDlgItemTextW(message, IDC_MSG_TEXT, text, 64);
+    EXPECT_STREQ(text, L"创建配置文件失败");
+    PostMessageW(GetDlgItem(message, IDOK), BM_CLICK, 0, 0);
+    EXPECT_NE(mainWindowOf(p), nullptr) << "the window must come after the message";
 }
 
 TEST_F(RunningProgram, SecondStartRestoresTheFirstAndEnds) {
