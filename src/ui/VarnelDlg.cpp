@@ -23,6 +23,19 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t));
 std::atomic<HWND> publishedWindow{nullptr};
 std::atomic<bool> windowReady{false};
 
+// Sets a button's check without the automatic radio button's walk over its group, which costs
+// milliseconds per button in a form this large. Only for callers that set every button of the
+// group themselves.
+void setCheckWithoutGroupWalk(HWND button, bool on) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE));
+    const bool autoRadio = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (autoRadio) {
+        SendMessageW(button, BM_SETSTYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
+    }
+    SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (autoRadio) SendMessageW(button, BM_SETSTYLE, style, FALSE);
+}
+
 }  // namespace
 
 CVarnelDlg::CVarnelDlg(HINSTANCE instance, Prompter* prompter, MainWindowShell* shell,
@@ -149,9 +162,8 @@ void CVarnelDlg::loadSettings() {
 
 void CVarnelDlg::setDefaults() {
     SendMessageW(item(IDC_NEW_EXT), EM_SETLIMITTEXT, 253, 0);
-    auto check = [this](int id, bool on) {
-        CheckDlgButton(hwnd(), id, on ? BST_CHECKED : BST_UNCHECKED);
-    };
+    // Every button of each group is set here, so no group walk is needed.
+    auto check = [this](int id, bool on) { setCheckWithoutGroupWalk(item(id), on); };
     check(IDC_BASIC_NEW_EXT, true);
     check(IDC_BASIC_NEW_NAME, false);
     check(IDC_BASIC_DEL_EXT, false);
