@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/AnsiCodePage.h"
+#include "BenchSupport.h"
 #include "filelist/ListCommands.h"
 #include "filelist/RowDetails.h"
 #include "records/ApplyUndo.h"
@@ -25,6 +26,7 @@
 #include "records/win32/Win32FileSystem.h"
 
 using namespace tessary;
+using namespace tessary::bench;
 
 namespace {
 
@@ -32,15 +34,6 @@ constexpr int kFolders = 20;
 constexpr int kFilesPerFolder = 1'000;
 constexpr int kDiskRows = kFolders * kFilesPerFolder;
 constexpr int kMemoryRows = 200'000;
-
-const wchar_t* wide(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
-std::u16string ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
-
-double seconds(const std::function<void()>& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void report(const char* what, int n, double s, double floor) {
     std::printf("%-40s N %6d  %9.1f ms", what, n, s * 1e3);

@@ -14,12 +14,14 @@
 #include <vector>
 
 #include "app/AnsiCodePage.h"
+#include "BenchSupport.h"
 #include "filelist/FileListModel.h"
 #include "tags/Id3v1.h"
 #include "tags/TagColumns.h"
 #include "tags/win32/Win32TagFiles.h"
 
 using namespace tessary;
+using namespace tessary::bench;
 
 namespace {
 
@@ -27,15 +29,6 @@ constexpr int kFolders = 10;
 constexpr int kFilesPerFolder = 1'000;
 constexpr int kFiles = kFolders * kFilesPerFolder;
 constexpr std::size_t kAudioBytes = 8'192;
-
-const wchar_t* wide(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
-std::u16string ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
-
-double seconds(const std::function<void()>& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 bool writeFile(const std::u16string& path, const std::string& bytes) {
     HANDLE f = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
