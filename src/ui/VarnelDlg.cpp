@@ -313,8 +313,8 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
                 onTabChanged();
                 return 0;
             }
-            if (header.idFrom == IDC_FILE_LIST ||
-                header.hwndFrom == ListView_GetHeader(item(IDC_FILE_LIST))) {
+            if (header.hwndFrom != nullptr &&
+                (header.hwndFrom == fileList_ || header.hwndFrom == fileListHeader_)) {
                 return onListNotify(header);
             }
             return std::nullopt;

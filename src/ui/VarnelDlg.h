@@ -183,6 +183,8 @@ class CVarnelDlg : public DialogBase {
     MainWindowShell* shell_;
     FileSystem* fileSystem_;
 
+    HWND fileList_ = nullptr;
+    HWND fileListHeader_ = nullptr;
     HWND statusBar_ = nullptr;
     HWND moveUpButton_ = nullptr;
     HWND moveDownButton_ = nullptr;

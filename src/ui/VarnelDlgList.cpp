@@ -9,7 +9,11 @@
 namespace tessary {
 
 void CVarnelDlg::setUpFileList() {
-    HWND list = item(IDC_FILE_LIST);
+    // Kept: the list asks for its texts many times a page, and looking a control up by its id
+    // costs a round trip to the window server under Wine.
+    fileList_ = item(IDC_FILE_LIST);
+    fileListHeader_ = ListView_GetHeader(fileList_);
+    HWND list = fileList_;
     model_.deleteAllRows();
     ListView_SetItemCountEx(list, 0, 0);
     ListView_SetExtendedListViewStyle(
@@ -74,8 +78,8 @@ std::vector<int> CVarnelDlg::selectedRows() const {
 }
 
 LRESULT CVarnelDlg::onListNotify(NMHDR& header) {
-    HWND list = item(IDC_FILE_LIST);
-    if (header.hwndFrom == ListView_GetHeader(list)) {
+    HWND list = fileList_;
+    if (header.hwndFrom == fileListHeader_) {
         switch (header.code) {
             case HDN_BEGINTRACKW:
             case HDN_BEGINTRACKA: {
