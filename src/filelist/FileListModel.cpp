@@ -32,13 +32,13 @@ FileListModel FileListModel::withStandardColumns() {
 
 const std::u16string& FileListModel::text(int row, int column) const {
     if (!hasRow(row) || column < 0) return kEmpty;
-    const auto& texts = rows_[row].texts;
+    const auto& texts = rowAt(row).texts;
     return static_cast<std::size_t>(column) < texts.size() ? texts[column] : kEmpty;
 }
 
 void FileListModel::setText(int row, int column, std::u16string_view text) {
     if (!hasRow(row) || column < 0) return;
-    auto& texts = rows_[row].texts;
+    auto& texts = rowAt(row).texts;
     if (static_cast<std::size_t>(column) >= texts.size()) {
         if (text.empty()) return;
         texts.resize(column + 1);
@@ -48,19 +48,54 @@ void FileListModel::setText(int row, int column, std::u16string_view text) {
 
 int FileListModel::insertRow(int row, std::u16string fileName) {
     const int at = clampIndex(row, rowCount());
-    Row fresh;
+    if (gapSize_ == 0) {
+        // A new gap, an eighth of the list, so that a long batch rarely moves the rows after it.
+        closeGap();
+        const std::size_t grow = std::max<std::size_t>(16, rows_.size() / 8);
+        rows_.insert(rows_.begin() + at, grow, Row{});
+        gapStart_ = static_cast<std::size_t>(at);
+        gapSize_ = grow;
+    }
+    moveGapTo(static_cast<std::size_t>(at));
+    Row& fresh = rows_[gapStart_];
+    fresh.texts.clear();
     fresh.texts.reserve(std::max(columnCount(), kFixedColumnCount));
     fresh.texts.push_back(std::move(fileName));
     fresh.value = at;
-    rows_.insert(rows_.begin() + at, std::move(fresh));
+    ++gapStart_;
+    --gapSize_;
     return at;
 }
 
+void FileListModel::moveGapTo(std::size_t at) {
+    // Rows between the gap and `at` change sides; the gap's slots hold nothing worth keeping.
+    while (gapStart_ > at) {
+        --gapStart_;
+        rows_[gapStart_ + gapSize_] = std::move(rows_[gapStart_]);
+    }
+    while (gapStart_ < at) {
+        rows_[gapStart_] = std::move(rows_[gapStart_ + gapSize_]);
+        ++gapStart_;
+    }
+}
+
+void FileListModel::closeGap() {
+    if (gapSize_ == 0) return;
+    moveGapTo(rows_.size() - gapSize_);
+    rows_.resize(rows_.size() - gapSize_);
+    gapSize_ = 0;
+    gapStart_ = rows_.size();
+}
+
 void FileListModel::deleteRow(int row) {
-    if (hasRow(row)) rows_.erase(rows_.begin() + row);
+    if (!hasRow(row)) return;
+    closeGap();
+    rows_.erase(rows_.begin() + row);
+    gapStart_ = rows_.size();
 }
 
 void FileListModel::deleteRows(const std::vector<bool>& remove) {
+    closeGap();
     std::size_t kept = 0;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (i < remove.size() && remove[i]) continue;
@@ -68,17 +103,20 @@ void FileListModel::deleteRows(const std::vector<bool>& remove) {
         ++kept;
     }
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(kept), rows_.end());
+    gapStart_ = rows_.size();
 }
 
 void FileListModel::deleteAllRows() {
     rows_.clear();
     rows_.shrink_to_fit();
+    gapStart_ = 0;
+    gapSize_ = 0;
 }
 
-std::int32_t FileListModel::itemValue(int row) const { return hasRow(row) ? rows_[row].value : 0; }
+std::int32_t FileListModel::itemValue(int row) const { return hasRow(row) ? rowAt(row).value : 0; }
 
 void FileListModel::setItemValue(int row, std::int32_t value) {
-    if (hasRow(row)) rows_[row].value = value;
+    if (hasRow(row)) rowAt(row).value = value;
 }
 
 const ColumnInfo& FileListModel::column(int column) const {
@@ -88,6 +126,7 @@ const ColumnInfo& FileListModel::column(int column) const {
 void FileListModel::insertColumn(int column, std::u16string header, int width) {
     const int at = clampIndex(column, columnCount());
     columns_.insert(columns_.begin() + at, ColumnInfo{std::move(header), width});
+    closeGap();
     for (auto& row : rows_) {
         if (static_cast<std::size_t>(at) < row.texts.size()) {
             row.texts.insert(row.texts.begin() + at, std::u16string());
@@ -98,6 +137,7 @@ void FileListModel::insertColumn(int column, std::u16string header, int width) {
 void FileListModel::deleteColumn(int column) {
     if (column < 0 || column >= columnCount()) return;
     columns_.erase(columns_.begin() + column);
+    closeGap();
     for (auto& row : rows_) {
         if (static_cast<std::size_t>(column) < row.texts.size()) {
             row.texts.erase(row.texts.begin() + column);

@@ -48,7 +48,7 @@ class FileListModel {
     static std::vector<ColumnInfo> standardColumns();
     static std::vector<ColumnInfo> tagColumns();
 
-    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int rowCount() const { return static_cast<int>(rows_.size() - gapSize_); }
     bool hasRow(int row) const { return row >= 0 && row < rowCount(); }
 
     // The text of a cell; empty for a row or column that does not exist.
@@ -85,8 +85,23 @@ class FileListModel {
         std::int32_t value = 0;
     };
 
+    // The rows live in a gap buffer: a run of unused slots at gapStart_ that insertions fill.
+    // A batch of files lands in rows 0, 1, 2, ... above the old rows; with the gap there, each
+    // insertion costs the same however long the list already is.
+    std::size_t slotOf(int row) const {
+        const auto r = static_cast<std::size_t>(row);
+        return r < gapStart_ ? r : r + gapSize_;
+    }
+    Row& rowAt(int row) { return rows_[slotOf(row)]; }
+    const Row& rowAt(int row) const { return rows_[slotOf(row)]; }
+    void moveGapTo(std::size_t at);
+    // Leaves the rows contiguous in rows_[0, rowCount()), for the operations that walk them all.
+    void closeGap();
+
     std::vector<ColumnInfo> columns_;
     std::vector<Row> rows_;
+    std::size_t gapStart_ = 0;
+    std::size_t gapSize_ = 0;
 };
 
 }  // namespace tessary

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "filelist/AddFiles.h"
 #include "filelist/FileListModel.h"
 #include "filelist/RowDetails.h"
 #include "records/MemoryFileSystem.h"
@@ -12,17 +13,10 @@ namespace tessary::testing {
 
 inline constexpr char16_t kFolder[] = u"C:\\照片\\";
 
-// Adds a row at the end for the file at folder + name, with every column adding files writes.
+// Adds a row at the end for the file at folder + name, as adding files builds it.
 inline int addListedRow(FileListModel& model, const FileSystem& fs, const std::u16string& folder,
                         const std::u16string& name) {
-    const int row = model.insertRow(model.rowCount(), name);
-    model.setText(row, ColPath, folder);
-    model.setText(row, ColOriginalName, name);
-    model.setText(row, ColFullPath, folder + name);
-    const std::size_t dot = name.rfind(u'.');
-    model.setText(row, ColExtension, dot == std::u16string::npos ? u"" : name.substr(dot + 1));
-    writeRowDetails(model, row, fs, folder + name);
-    return row;
+    return addQueuedFile(model, static_cast<std::uint32_t>(model.rowCount()), folder + name, fs);
 }
 
 // A folder holding files whose content is their own name, and a list of them in that order.

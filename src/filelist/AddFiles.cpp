@@ -1,0 +1,30 @@
+#include "filelist/AddFiles.h"
+
+#include "engine/FileNameParts.h"
+#include "engine/NumberText.h"
+#include "filelist/RowDetails.h"
+
+namespace tessary {
+
+int addQueuedFile(FileListModel& model, std::uint32_t index, std::u16string_view path,
+                  const FileSystem& fs) {
+    const FileNameParts parts = FileNameParts::fromFullPath(path);
+    std::u16string name = parts.mainName();
+    if (!parts.extension().empty()) name += u"." + parts.extension();
+    const int row = model.insertRow(static_cast<int>(index), name);
+    model.setText(row, ColPath, parts.folder());
+    model.setText(row, ColOriginalName, name);
+    model.setText(row, ColFullPath, path);
+    model.setText(row, ColExtension, parts.extension());
+    writeRowDetails(model, row, fs, path);
+    model.setItemValue(row, static_cast<std::int32_t>(index));
+    return row;
+}
+
+std::u16string progressPercentText(std::uint32_t index, std::uint32_t total) {
+    if (total == 0) return {};
+    const std::uint64_t percent = std::uint64_t{index} * 100 / total;
+    return u"%" + decimalText(static_cast<long long>(percent));
+}
+
+}  // namespace tessary
