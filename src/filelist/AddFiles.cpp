@@ -1,5 +1,7 @@
 #include "filelist/AddFiles.h"
 
+#include <algorithm>
+
 #include "engine/FileNameParts.h"
 #include "engine/NumberText.h"
 #include "filelist/RowDetails.h"
@@ -19,6 +21,29 @@ int addQueuedFile(FileListModel& model, std::uint32_t index, std::u16string_view
     writeRowDetails(model, row, fs, path);
     model.setItemValue(row, static_cast<std::int32_t>(index));
     return row;
+}
+
+PickedFiles splitPickedFiles(std::u16string_view buffer) {
+    std::vector<std::u16string_view> strings;
+    for (std::size_t at = 0; at < buffer.size();) {
+        const std::size_t end = std::min(buffer.find(u'\0', at), buffer.size());
+        if (end == at) break;
+        strings.push_back(buffer.substr(at, end - at));
+        at = end + 1;
+    }
+    PickedFiles picked;
+    if (strings.empty()) return picked;
+    picked.resultPath = std::u16string(strings.front());
+    if (strings.size() == 1) {
+        picked.files.push_back(picked.resultPath);
+        return picked;
+    }
+    std::u16string folder = picked.resultPath;
+    if (folder.back() != u'\\') folder += u'\\';
+    for (std::size_t i = 1; i < strings.size(); ++i) {
+        picked.files.push_back(folder + std::u16string(strings[i]));
+    }
+    return picked;
 }
 
 std::u16string progressPercentText(std::uint32_t index, std::uint32_t total) {

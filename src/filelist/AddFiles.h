@@ -35,6 +35,16 @@ class PathQueue {
     std::vector<std::u16string> slots_;
 };
 
+// What an open-file dialog with multiple selection returns: its first string (the folder when
+// several files were chosen, the file itself when one was) and each file in full, in the
+// dialog's order.
+struct PickedFiles {
+    std::u16string resultPath;
+    std::vector<std::u16string> files;
+};
+// `buffer` holds the dialog's zero-separated strings, ending with an empty one.
+PickedFiles splitPickedFiles(std::u16string_view buffer);
+
 // Builds the row of file `index` of a batch from its path exactly as queued: inserted at row
 // `index` (so a batch lands in rows 0 to n-1 above the old rows, in batch order), FileName and
 // OriginalName from the path's name, Path its folder, FullPath the path itself, Extension, Size,

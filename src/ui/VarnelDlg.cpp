@@ -11,6 +11,7 @@
 #include "app/win32/VarnelApp.h"
 #include "records/win32/Win32FileSystem.h"
 #include "res/resource.h"
+#include "ui/AddFilesBatch.h"
 #include "ui/VarnelDlgControls.h"
 #include "ui/Win32Prompter.h"
 
@@ -284,6 +285,11 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
             return std::nullopt;
         case kKeepHiddenColumnsLast:
             keepHiddenColumnsLast();
+            return 0;
+        case WM_ADDFILE:
+            return onAddFile(wParam, lParam);
+        case WM_DROPFILES:
+            onDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_CLOSE:
             // A close request that did not come through the exit confirmation does nothing.

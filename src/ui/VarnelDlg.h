@@ -157,6 +157,11 @@ class CVarnelDlg : public DialogBase {
     void checkNameInput(int id);
     void onListCommand(int id);
 
+    // Adding files (VarnelDlgAddFiles.cpp).
+    void onPickFiles();
+    void onDropFiles(HDROP drop);
+    LRESULT onAddFile(WPARAM index, LPARAM kind);
+
     // The file list (VarnelDlgList.cpp).
     void setUpFileList();
     void hideColumn(int column);
@@ -200,6 +205,7 @@ class CVarnelDlg : public DialogBase {
     int pageTop_ = kPageTop;
     int currentRow_ = -1;
     int fileCounter_ = 0;
+    DWORD lastListRefresh_ = 0;
     bool topmost_ = false;
     RECT openingRect_{};
 

@@ -45,6 +45,8 @@ char16_t findForbiddenCharacter(std::u16string_view text, std::u16string_view fo
 }
 
 void CVarnelDlg::mapCommands() {
+    onCommand(IDC_ADD_FILES, [this] { onPickFiles(); });
+    onCommand(ID_LIST_ADD_FILES, [this] { onPickFiles(); });
     onCommand(IDC_PREVIEW, [this] { onPreview(); });
     onCommand(IDC_APPLY, [this] { onApply(); });
     onCommand(IDC_UNDO, [this] { onUndo(); });

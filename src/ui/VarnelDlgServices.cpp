@@ -2,10 +2,12 @@
 
 #include "ui/VarnelDlgServices.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <string>
 
+#include "filelist/AddFiles.h"
 #include "ui/DlgAbout.h"
 
 namespace tessary {
@@ -29,7 +31,45 @@ class DesktopShell : public MainWindowShell {
         CAboutDlg about;
         about.doModal(owner);
     }
+    FilePick pickFiles(HWND owner, const std::u16string& initialFolder) override;
 };
+
+constexpr DWORD kSelectionUnits = 605'000;
+constexpr wchar_t kPickFilters[] =
+    L"所有文件(*.*)\0*.*\0"
+    L"Bmp文件(*.bmp)\0*.bmp\0"
+    L"\t\t程序文件(*.exe;*.com;*.dll)\0*.exe;*.com;*.dll\0"
+    L"Jpeg文件(*.jpg;*.jpeg)\0*.jpg;*.jpeg\0"
+    L"\t\tMp3文件(*.Mp3)\0*.Mp3\0"
+    L"Microsoft Word文档 (*.doc)\0*.doc\0"
+    L"文本文件 (*.txt)\0*.txt\0";
+
+FilePick DesktopShell::pickFiles(HWND owner, const std::u16string& initialFolder) {
+    std::vector<wchar_t> selection(kSelectionUnits + 2, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kPickFilters;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = selection.data();
+    dialog.nMaxFile = kSelectionUnits;
+    dialog.lpstrInitialDir = reinterpret_cast<const wchar_t*>(initialFolder.c_str());
+    // Without OFN_NOCHANGEDIR the dialog would move the working folder to the files' folder,
+    // and LastOpen.ini and help.chm would be looked for there afterwards.
+    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    FilePick pick;
+    if (!GetOpenFileNameW(&dialog)) {
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+            pick.outcome = FilePick::Outcome::TooMany;
+        return pick;
+    }
+    PickedFiles picked = splitPickedFiles(
+        std::u16string_view(reinterpret_cast<const char16_t*>(selection.data()), selection.size()));
+    pick.outcome = FilePick::Outcome::Confirmed;
+    pick.resultPath = std::move(picked.resultPath);
+    pick.files = std::move(picked.files);
+    return pick;
+}
 
 }  // namespace
 

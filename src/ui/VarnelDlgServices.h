@@ -8,8 +8,18 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessary {
+
+// What the open-file dialog of a pick batch gave.
+struct FilePick {
+    enum class Outcome { Confirmed, Cancelled, TooMany };
+    Outcome outcome = Outcome::Cancelled;
+    // The folder when several files were chosen, the file itself when one was.
+    std::u16string resultPath;
+    std::vector<std::u16string> files;
+};
 
 class MainWindowShell {
   public:
@@ -21,6 +31,9 @@ class MainWindowShell {
     // The skinned about box (system menu) and the plain one (resource 100), modal.
     virtual void showAbout(HWND owner) = 0;
     virtual void showPlainAbout(HWND owner) = 0;
+    // The open-file dialog of a pick batch, modal on the calling thread, opening in
+    // `initialFolder`.
+    virtual FilePick pickFiles(HWND owner, const std::u16string& initialFolder) = 0;
 };
 
 std::unique_ptr<MainWindowShell> makeDesktopShell();

@@ -135,6 +135,21 @@ TEST(AddFiles, TheListReadsBackAsAPlainTableAfterAnyEdits) {
     EXPECT_EQ(model.text(0, ColTitle), u"t");
 }
 
+TEST(AddFiles, TheOpenFileDialogsSelection) {
+    using namespace std::string_view_literals;
+    // Several files: the folder first, then the names.
+    PickedFiles several = splitPickedFiles(u"C:\\照片\0a.jpg\0b c.jpg\0\0garbage"sv);
+    EXPECT_EQ(several.resultPath, u"C:\\照片");
+    EXPECT_EQ(several.files, (Names{u"C:\\照片\\a.jpg", u"C:\\照片\\b c.jpg"}));
+    // A drive root already ends with its backslash.
+    EXPECT_EQ(splitPickedFiles(u"D:\\\0x\0y\0\0"sv).files, (Names{u"D:\\x", u"D:\\y"}));
+    // One file: the path is the file itself.
+    PickedFiles one = splitPickedFiles(u"C:\\照片\\a.jpg\0\0"sv);
+    EXPECT_EQ(one.resultPath, u"C:\\照片\\a.jpg");
+    EXPECT_EQ(one.files, (Names{u"C:\\照片\\a.jpg"}));
+    EXPECT_TRUE(splitPickedFiles(u"\0\0"sv).files.empty());
+}
+
 TEST(AddFiles, PercentLabel) {
     EXPECT_EQ(progressPercentText(0, 3), u"%0");
     EXPECT_EQ(progressPercentText(1, 3), u"%33");

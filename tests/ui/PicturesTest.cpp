@@ -17,6 +17,7 @@
 #include "ui/DlgAbout.h"
 #include "ui/DlgMsg.h"
 #include "ui/DlgMsgYesNo.h"
+#include "ui/DlgProgress.h"
 #include "ui/MyStatic.h"
 #include "ui/MyTabCtrl.h"
 #include "ui/res/resource.h"
@@ -141,6 +142,27 @@ TEST_F(Pictures, MainFrameAndControls) {
     window.status.setText(0, L"列表中的文件数:0个");
     window.status.setText(1, L"提示：请先添加文件");
     savePicture(window.hwnd(), L"main_frame_controls");
+}
+
+// The progress window in the middle of a batch of three files.
+DWORD WINAPI feedHalfABatch(void*) {
+    HWND progress = addBatchState().pickProgress;
+    SendMessageW(progress, WM_ADDPROGRESS_PICK, 3, kProgressStart);
+    PostMessageW(progress, WM_ADDPROGRESS_PICK, 1, kProgressStep);
+    return 0;
+}
+
+TEST_F(Pictures, ProgressWindow) {
+    CDlgProgress2 progress(AddBatchKind::Pick, &feedHalfABatch, nullptr);
+    ASSERT_NE(progress.createModeless(nullptr), nullptr);
+    for (int i = 0;
+         i < 50 && GetWindowTextLengthW(GetDlgItem(progress.hwnd(), IDC_PROGRESS_PERCENT)) == 0;
+         ++i) {
+        uitest::pumpMessages();
+        Sleep(10);
+    }
+    savePicture(progress.hwnd(), L"dlg_progress");
+    DestroyWindow(progress.hwnd());
 }
 
 class MainWindowPictures : public uitest::MainWindowTest {

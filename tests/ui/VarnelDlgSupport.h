@@ -39,6 +39,14 @@ class RecordingShell : public MainWindowShell {
     }
     void showAbout(HWND) override { ++aboutShown; }
     void showPlainAbout(HWND) override { ++plainAboutShown; }
+
+    // What the open-file dialog answers, and the folders it was opened in.
+    FilePick pick;
+    std::vector<std::u16string> pickedIn;
+    FilePick pickFiles(HWND, const std::u16string& initialFolder) override {
+        pickedIn.push_back(initialFolder);
+        return pick;
+    }
 };
 
 // A folder of the test's own that is the working folder while it lives.

@@ -84,6 +84,13 @@
 #define IDC_ABOUT_RIGHTS 1303
 #define IDC_ABOUT_CONTACT 1304
 
+// --- progress windows of the add-files batches ---------------------------------------------------
+#define IDD_DLG_PROGRESS 221              // drop batches
+#define IDD_DLG_PROGRESS2 222             // pick batches
+#define IDC_PROGRESS_BAR 1150
+#define IDC_PROGRESS_PERCENT 1170
+#define IDC_PROGRESS_TEXT 1305
+
 // --- main window ---
 #define IDS_MAIN_ABOUTBOX 101
 #define IDD_TESSARY_DIALOG 102

@@ -1,0 +1,63 @@
+#pragma once
+// The add-files batches of the window: the state the workers, the progress windows and the main
+// window share, the pick batch's thread and the two feed workers. The workers never touch the
+// list: they queue one path at a time and wait while the main window builds its row.
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "filelist/AddFiles.h"
+
+namespace tessary {
+
+class MainWindowShell;
+class Prompter;
+
+// Sent to the main window; wParam the batch index of the file, lParam its AddFileKind.
+inline constexpr UINT WM_ADDFILE = WM_USER + 101;
+// Sent or posted to the progress windows; lParam an AddProgressStep.
+inline constexpr UINT WM_ADDPROGRESS_DROP = WM_USER + 100;
+inline constexpr UINT WM_ADDPROGRESS_PICK = WM_USER + 101;
+
+enum AddFileKind : LPARAM { kAddDropped = 0, kAddPicked = 1, kAddBatchEnded = 2 };
+enum AddProgressStep : LPARAM { kProgressStart = 0, kProgressFinished = 1, kProgressStep = 2 };
+
+enum class AddBatchKind { Drop, Pick };
+
+inline constexpr char16_t kTooManyDropped[] =
+    u"允许添加到列表的最大文件数是2,147,483,648个，您超出了该限制!";
+
+struct AddBatchState {
+    PathQueue queue;
+    std::atomic<std::uint32_t> total{0};
+    std::atomic<bool> stopRequested{false};
+    std::atomic<HWND> dropProgress{nullptr};
+    std::atomic<HWND> pickProgress{nullptr};
+    // The dropped set of a drop batch; the paths of a pick batch, in the dialog's order. Each
+    // stays valid until its feed worker has ended.
+    HDROP drop = nullptr;
+    std::vector<std::u16string> picked;
+    // True from the start of a batch until its worker has ended: two never run at once.
+    std::atomic<bool> running{false};
+};
+
+// The one state of the process, made on first use.
+AddBatchState& addBatchState();
+
+// Starts the pick batch on a thread of its own and returns at once; does nothing while a batch
+// runs. The shell and the prompter must outlive the batch (the window's do).
+void startPickBatch(HWND mainWindow, MainWindowShell& shell, Prompter& prompter);
+
+// Runs a drop batch on the calling thread (the main window's): the progress window, fed by a
+// worker, until it has closed and the worker has ended. Does not release the drop handle.
+void runDropBatch(HWND mainWindow, HDROP drop, Prompter& prompter);
+
+// Waits for a thread to end while still answering the messages other threads send to this
+// one, so that a worker blocked in a send to this thread can finish.
+void waitAnsweringSends(HANDLE thread);
+
+}  // namespace tessary

@@ -1,0 +1,118 @@
+#include "ui/DlgProgress.h"
+
+// after windows.h
+#include <commctrl.h>
+
+#include "res/resource.h"
+
+namespace tessary {
+namespace {
+
+constexpr UINT_PTR kCloseTimer = 1000;
+constexpr UINT kCloseDelayMs = 100;
+constexpr int kWidth = 330;
+
+}  // namespace
+
+CDlgProgress::CDlgProgress(AddBatchKind kind, Worker worker, void* workerArgument)
+    : CColorDlg(kind == AddBatchKind::Drop ? IDD_DLG_PROGRESS : IDD_DLG_PROGRESS2),
+      kind_(kind),
+      worker_(worker),
+      workerArgument_(workerArgument) {}
+
+CDlgProgress::~CDlgProgress() {
+    if (workerThread_ != nullptr) CloseHandle(workerThread_);
+}
+
+INT_PTR CDlgProgress::runBatch(HWND owner) {
+    const INT_PTR result = doModal(owner);
+    if (workerThread_ != nullptr) {
+        waitAnsweringSends(workerThread_);
+        CloseHandle(workerThread_);
+        workerThread_ = nullptr;
+    }
+    return result;
+}
+
+BOOL CDlgProgress::onInitDialog() {
+    CColorDlg::onInitDialog();
+    MoveWindow(item(IDC_PROGRESS_TEXT), 20, 16, kWidth - 40, 18, FALSE);
+    MoveWindow(item(IDC_PROGRESS_BAR), 20, 44, kWidth - 40 - 56, 18, FALSE);
+    MoveWindow(item(IDC_PROGRESS_PERCENT), kWidth - 20 - 48, 45, 48, 18, FALSE);
+    MoveWindow(item(IDOK), (kWidth - 70) / 2, 80, 70, 25, FALSE);
+    stop_.attach(item(IDOK));
+    stop_.setPictures(IDB_DLG_BUTTON, IDB_DLG_BUTTON_HOVER, IDB_DLG_BUTTON_PRESSED,
+                      IDB_DLG_BUTTON_DISABLED);
+    stop_.setTextMode(0);
+    setClientSizeCentered(kWidth, 80 + 25 + 16);
+
+    HWND bar = item(IDC_PROGRESS_BAR);
+    SendMessageW(bar, PBM_SETRANGE32, 1, 100);
+    SendMessageW(bar, PBM_SETSTEP, 1, 0);
+    SendMessageW(bar, PBM_SETPOS, 1, 0);
+
+    AddBatchState& state = addBatchState();
+    (kind_ == AddBatchKind::Drop ? state.dropProgress : state.pickProgress) = hwnd();
+    state.stopRequested = false;
+    workerThread_ = CreateThread(nullptr, 0, worker_, workerArgument_, 0, nullptr);
+    if (workerThread_ == nullptr) {
+        // Nothing will feed the window: it closes as a finished batch does.
+        SetTimer(hwnd(), kCloseTimer, kCloseDelayMs, nullptr);
+    }
+    SetFocus(item(IDOK));
+    return FALSE;  // the focus is set
+}
+
+std::optional<LRESULT> CDlgProgress::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const UINT progressMessage =
+        kind_ == AddBatchKind::Drop ? WM_ADDPROGRESS_DROP : WM_ADDPROGRESS_PICK;
+    if (message == progressMessage) {
+        onProgress(wParam, lParam);
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kCloseTimer) {
+        KillTimer(hwnd(), kCloseTimer);
+        endDialog(IDOK);
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        AddBatchState& state = addBatchState();
+        (kind_ == AddBatchKind::Drop ? state.dropProgress : state.pickProgress) = nullptr;
+    }
+    return CColorDlg::onMessage(message, wParam, lParam);
+}
+
+void CDlgProgress::onProgress(WPARAM wParam, LPARAM lParam) {
+    AddBatchState& state = addBatchState();
+    HWND bar = item(IDC_PROGRESS_BAR);
+    switch (lParam) {
+        case kProgressStart:
+            state.total = static_cast<std::uint32_t>(wParam);
+            SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(wParam));
+            break;
+        case kProgressStep: {
+            const auto index = static_cast<std::uint32_t>(wParam);
+            SendMessageW(bar, PBM_SETPOS, wParam, 0);
+            // The label changes a hundred times a batch at most; it is repainted only then.
+            std::u16string text = progressPercentText(index, state.total);
+            if (text != shownPercent_) {
+                shownPercent_ = std::move(text);
+                SetDlgItemTextW(hwnd(), IDC_PROGRESS_PERCENT,
+                                reinterpret_cast<const wchar_t*>(shownPercent_.c_str()));
+            }
+            break;
+        }
+        case kProgressFinished:
+            SetTimer(hwnd(), kCloseTimer, kCloseDelayMs, nullptr);
+            break;
+        default:
+            break;
+    }
+}
+
+void CDlgProgress::requestStop() {
+    addBatchState().stopRequested = true;
+    EnableWindow(item(IDOK), FALSE);
+}
+
+}  // namespace tessary
