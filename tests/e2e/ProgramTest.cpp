@@ -1,10 +1,13 @@
 // The real Tessary.exe, started as a user starts it and driven from this process by window
 // messages: the window found by its property, a second start handing over to the first, the
-// settings file (first start, a long file, one that cannot be created), and the exit question
-// answered both ways.
+// settings file (first start, a long file, one that cannot be created), the exit question
+// answered both ways, and files picked in the real open-file dialog, renamed and put back.
 #include <gtest/gtest.h>
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -174,6 +177,78 @@ TEST_F(RunningProgram, ExitQuestionKeepsTheProgramOnNoAndEndsItOnYes) {
     PostMessageW(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
     answerQuestion(p, IDOK);
     EXPECT_TRUE(ended(p, 20'000)) << "yes must end the program";
+}
+
+// Finds a control of the open-file dialog (file name box or OK) among its children.
+HWND dialogControl(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    if (control != nullptr) return control;
+    // The Explorer-style dialog keeps its controls in a child window in some versions.
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((control = GetDlgItem(child, id)) != nullptr) return control;
+    }
+    return nullptr;
+}
+
+std::vector<std::wstring> namesIn(const fs::path& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().wstring());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(RunningProgram, FilesPickedInTheOpenFileDialogAreRenamedAndPutBack) {
+    const fs::path files = folder_ / L"文件";
+    fs::create_directories(files);
+    std::ofstream(files / L"a.txt") << "a";
+    std::ofstream(files / L"b.txt") << "b";
+    // The dialog opens in the folder the settings file names.
+    const std::wstring folder = files.wstring();
+    std::ofstream(folder_ / L"LastOpen.ini", std::ios::binary)
+        .write(reinterpret_cast<const char*>(folder.data()),
+               static_cast<std::streamsize>(folder.size() * sizeof(wchar_t)));
+
+    const PROCESS_INFORMATION& p = start();
+    HWND window = mainWindowOf(p);
+    ASSERT_NE(window, nullptr);
+    PostMessageW(GetDlgItem(window, IDC_ADD_FILES), BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (dialog = windowOf(p.dwProcessId, false)) != nullptr; }))
+        << "no open-file dialog appeared";
+    constexpr int kFileNameCombo = 0x47c;  // cmb13
+    constexpr int kFileNameEdit = 0x480;   // edt1
+    HWND name = dialogControl(dialog, kFileNameCombo);
+    if (name == nullptr) name = dialogControl(dialog, kFileNameEdit);
+    ASSERT_NE(name, nullptr) << "the dialog has no file name box";
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\"a.txt\" \"b.txt\""));
+    PostMessageW(dialogControl(dialog, IDOK), BM_CLICK, 0, 0);
+
+    HWND list = GetDlgItem(window, IDC_FILE_LIST);
+    ASSERT_TRUE(waitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }))
+        << "the two files were not added";
+    // The progress window closes by itself; then the window takes input again.
+    ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(window) != FALSE; }));
+    // The folder of the two files is remembered in the program's own working folder.
+    std::ifstream settings(folder_ / L"LastOpen.ini", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(settings), {}};
+    EXPECT_EQ(bytes, std::string(reinterpret_cast<const char*>(folder.data()),
+                                 folder.size() * sizeof(wchar_t)));
+    EXPECT_FALSE(fs::exists(files / L"LastOpen.ini"));
+
+    // The Basic page starts with "修改新扩展名为:" chosen: a new extension for both.
+    SendMessageW(GetDlgItem(window, IDC_NEW_EXT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"md"));
+    SendMessageW(GetDlgItem(window, IDC_PREVIEW), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(window, IDC_APPLY), BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitFor([&] {
+        return namesIn(files) == std::vector<std::wstring>{L"a.md", L"b.md"};
+    })) << "not renamed";
+    SendMessageW(GetDlgItem(window, IDC_UNDO), BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitFor([&] {
+        return namesIn(files) == std::vector<std::wstring>{L"a.txt", L"b.txt"};
+    })) << "not put back";
 }
 
 }  // namespace
