@@ -126,7 +126,8 @@ TEST_F(RunningProgram, FirstStartShowsTheWindowAndWritesTheSettingsFile) {
 }
 
 TEST_F(RunningProgram, StartLeavesALongSettingsFileAsItIs) {
-    // 300 units: more than the program reads. It opens the dialog there but never shortens the file.
+    // 300 units: more than the program reads. It opens the dialog there but never shortens the
+    // file.
     std::string bytes("D\0:\0\\\0", 6);
     while (bytes.size() < 600) bytes += std::string("x\0", 2);
     std::ofstream(folder_ / L"LastOpen.ini", std::ios::binary) << bytes;
@@ -139,7 +140,8 @@ TEST_F(RunningProgram, StartLeavesALongSettingsFileAsItIs) {
 }
 
 TEST_F(RunningProgram, SettingsFileThatCannotBeCreatedIsSaidAndTheProgramStillStarts) {
-    // A folder in the file's place cannot be opened or replaced, like a folder without write access.
+    // A folder in the file's place cannot be opened or replaced, like a folder without write
+    // access.
     fs::create_directory(folder_ / L"LastOpen.ini");
     const PROCESS_INFORMATION& p = start();
     HWND message = nullptr;
