@@ -1,8 +1,11 @@
 #include "ui/AddFilesBatch.h"
 
-#include <shellapi.h>
+// after windows.h
+#include <shlobj.h>
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "app/LastOpenSettings.h"
 #include "ui/DlgProgress.h"
@@ -24,6 +27,33 @@ void finishFeed(AddBatchKind kind) {
     }
 }
 
+// Hands the paths to the main window a group at a time: the window builds each file's row and
+// checks for Stop after each, so a stop still takes effect after the file in hand. Under Wine a
+// message from one thread to another costs far more than building a row, which made one
+// message per file the whole cost of a large batch.
+void feedPaths(const std::vector<std::u16string>& paths, AddFileKind kind) {
+    AddBatchState& state = addBatchState();
+    HWND main = CVarnelDlg::readyWindow();
+    const auto total = static_cast<std::uint32_t>(paths.size());
+    const auto group = static_cast<std::uint32_t>(
+        std::min<std::size_t>(state.filesPerMessage, state.queue.slotCount()));
+    HANDLE paused = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    for (std::uint32_t i = 0; i < total && !state.stopRequested;) {
+        const std::uint32_t end = std::min(total, i + group);
+        for (std::uint32_t k = i; k < end; ++k) state.queue.store(k, paths[k]);
+        state.queuedEnd = end;
+        const LRESULT built = SendMessageW(main, WM_ADDFILE, i, kind);
+        if (built <= 0) break;  // no window to take them
+        i += static_cast<std::uint32_t>(built);
+        if (i < total && paused != nullptr &&
+            PostMessageW(main, WM_ADDFILE_PAUSE, 0, reinterpret_cast<LPARAM>(paused))) {
+            // Bounded: a window that went away meanwhile never answers.
+            WaitForSingleObject(paused, 10'000);
+        }
+    }
+    if (paused != nullptr) CloseHandle(paused);
+}
+
 struct DropFeed {
     HDROP drop;
     Prompter* prompter;
@@ -32,40 +62,22 @@ struct DropFeed {
 DWORD WINAPI feedDroppedFiles(void* argument) {
     const DropFeed& feed = *static_cast<DropFeed*>(argument);
     AddBatchState& state = addBatchState();
-    const UINT count = DragQueryFileW(feed.drop, 0xFFFFFFFF, nullptr, 0);
-    if (count > 2'147'483'648u) {
+    const std::vector<std::u16string> paths = readDroppedPaths(feed.drop);
+    if (paths.size() > 2'147'483'648u) {
         feed.prompter->showMessage(kTooManyDropped);
         finishFeed(AddBatchKind::Drop);
         return 0;
     }
-    SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, count, kProgressStart);
-    HWND main = CVarnelDlg::readyWindow();
-    std::u16string path;
-    for (UINT i = 0; i < count; ++i) {
-        // The whole path, however long: a cut one would name another file.
-        const UINT length = DragQueryFileW(feed.drop, i, nullptr, 0);
-        path.assign(length + 1, u'\0');
-        const UINT got =
-            DragQueryFileW(feed.drop, i, reinterpret_cast<wchar_t*>(path.data()), length + 1);
-        path.resize(std::min(got, length));
-        state.queue.store(i, path);
-        SendMessageW(main, WM_ADDFILE, i, kAddDropped);
-        if (state.stopRequested) break;
-    }
+    SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, paths.size(), kProgressStart);
+    feedPaths(paths, kAddDropped);
     finishFeed(AddBatchKind::Drop);
     return 0;
 }
 
 DWORD WINAPI feedPickedFiles(void*) {
     AddBatchState& state = addBatchState();
-    const auto total = static_cast<std::uint32_t>(state.picked.size());
-    SendMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, total, kProgressStart);
-    HWND main = CVarnelDlg::readyWindow();
-    for (std::uint32_t i = 0; i < total; ++i) {
-        state.queue.store(i, state.picked[i]);
-        SendMessageW(main, WM_ADDFILE, i, kAddPicked);
-        if (state.stopRequested) break;
-    }
+    SendMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, state.picked.size(), kProgressStart);
+    feedPaths(state.picked, kAddPicked);
     finishFeed(AddBatchKind::Pick);
     return 0;
 }
@@ -99,6 +111,42 @@ DWORD WINAPI pickFilesThread(void* argument) {
 }
 
 }  // namespace
+
+std::vector<std::u16string> readDroppedPaths(HDROP drop) {
+    std::vector<std::u16string> paths;
+    const auto* block = static_cast<const char*>(GlobalLock(drop));
+    if (block == nullptr) return paths;
+    const SIZE_T size = GlobalSize(drop);
+    const auto& header = *reinterpret_cast<const DROPFILES*>(block);
+    if (size >= sizeof(DROPFILES) && header.pFiles >= sizeof(DROPFILES) && header.pFiles < size) {
+        // Never past the block, even when its last list is not terminated.
+        if (header.fWide) {
+            const auto* text = reinterpret_cast<const char16_t*>(block + header.pFiles);
+            const std::u16string_view all(text, (size - header.pFiles) / sizeof(char16_t));
+            for (std::size_t at = 0; at < all.size();) {
+                const std::size_t end = std::min(all.find(u'\0', at), all.size());
+                if (end == at) break;
+                paths.emplace_back(all.substr(at, end - at));
+                at = end + 1;
+            }
+        } else {
+            const std::string_view all(block + header.pFiles, size - header.pFiles);
+            for (std::size_t at = 0; at < all.size();) {
+                const std::size_t end = std::min(all.find('\0', at), all.size());
+                if (end == at) break;
+                const int n = static_cast<int>(end - at);
+                std::u16string path(static_cast<std::size_t>(n), u'\0');
+                const int got = MultiByteToWideChar(CP_ACP, 0, all.data() + at, n,
+                                                    reinterpret_cast<wchar_t*>(path.data()), n);
+                path.resize(static_cast<std::size_t>(std::max(got, 0)));
+                paths.push_back(std::move(path));
+                at = end + 1;
+            }
+        }
+    }
+    GlobalUnlock(drop);
+    return paths;
+}
 
 AddBatchState& addBatchState() {
     static AddBatchState state;

@@ -17,8 +17,17 @@ namespace tessary {
 class MainWindowShell;
 class Prompter;
 
-// Sent to the main window; wParam the batch index of the file, lParam its AddFileKind.
+// Sent to the main window; wParam the batch index of the first queued file, lParam its
+// AddFileKind. The window builds the rows of the files queued from there up to queuedEnd and
+// returns how many it built (fewer after a stop).
 inline constexpr UINT WM_ADDFILE = WM_USER + 101;
+// Posted to the main window after each group; lParam an event the window sets once its thread
+// has nothing else to do (progress steps, a Stop press, painting), so that the next group waits
+// for them rather than the other way round.
+inline constexpr UINT WM_ADDFILE_PAUSE = WM_USER + 102;
+// The most files queued for one message, and the longest the window builds rows in one go.
+inline constexpr std::size_t kFilesPerMessage = 4096;
+inline constexpr DWORD kRowsPerMessageMs = 30;
 // Sent or posted to the progress windows; lParam an AddProgressStep.
 inline constexpr UINT WM_ADDPROGRESS_DROP = WM_USER + 100;
 inline constexpr UINT WM_ADDPROGRESS_PICK = WM_USER + 101;
@@ -34,6 +43,8 @@ inline constexpr char16_t kTooManyDropped[] =
 struct AddBatchState {
     PathQueue queue;
     std::atomic<std::uint32_t> total{0};
+    std::atomic<std::uint32_t> queuedEnd{0};
+    std::size_t filesPerMessage = kFilesPerMessage;
     std::atomic<bool> stopRequested{false};
     std::atomic<HWND> dropProgress{nullptr};
     std::atomic<HWND> pickProgress{nullptr};
@@ -55,6 +66,10 @@ void startPickBatch(HWND mainWindow, MainWindowShell& shell, Prompter& prompter)
 // Runs a drop batch on the calling thread (the main window's): the progress window, fed by a
 // worker, until it has closed and the worker has ended. Does not release the drop handle.
 void runDropBatch(HWND mainWindow, HDROP drop, Prompter& prompter);
+
+// Every path of a drop, in order, each read whole, in one pass over the handle's list (asking
+// the shell for path i walks the list from its start, which made a large drop quadratic).
+std::vector<std::u16string> readDroppedPaths(HDROP drop);
 
 // Waits for a thread to end while still answering the messages other threads send to this
 // one, so that a worker blocked in a send to this thread can finish.

@@ -3,6 +3,8 @@
 // after windows.h
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "res/resource.h"
 
 namespace tessary {
@@ -92,8 +94,16 @@ void CDlgProgress::onProgress(WPARAM wParam, LPARAM lParam) {
             break;
         case kProgressStep: {
             const auto index = static_cast<std::uint32_t>(wParam);
-            SendMessageW(bar, PBM_SETPOS, wParam, 0);
-            // The label changes a hundred times a batch at most; it is repainted only then.
+            // The bar and the label are repainted only when what they show changes: painting
+            // them for each of many thousand files would cost more than adding the files.
+            RECT inside{};
+            GetClientRect(bar, &inside);
+            const std::uint64_t total = std::max<std::uint32_t>(state.total, 1);
+            const auto pixel = static_cast<int>(std::uint64_t{index} * (inside.right + 1) / total);
+            if (pixel != shownPixel_) {
+                shownPixel_ = pixel;
+                SendMessageW(bar, PBM_SETPOS, wParam, 0);
+            }
             std::u16string text = progressPercentText(index, state.total);
             if (text != shownPercent_) {
                 shownPercent_ = std::move(text);

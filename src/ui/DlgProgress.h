@@ -38,6 +38,7 @@ class CDlgProgress : public CColorDlg {
     void* workerArgument_;
     HANDLE workerThread_ = nullptr;
     std::u16string shownPercent_;
+    int shownPixel_ = -1;
     CColorButton stop_;
 };
 

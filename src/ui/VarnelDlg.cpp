@@ -288,6 +288,13 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_ADDFILE:
             return onAddFile(wParam, lParam);
+        case WM_ADDFILE_PAUSE:
+            onAddFilePause(reinterpret_cast<HANDLE>(lParam));
+            return 0;
+        case WM_TIMER:
+            if (wParam != kAddFileResumeTimer) return std::nullopt;
+            onAddFileResumeTimer();
+            return 0;
         case WM_DROPFILES:
             onDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;

@@ -29,6 +29,7 @@ inline constexpr COLORREF kMainBackground = 0xD6D6D9;
 // Posted to itself after a header drag, once the list has taken the new column order.
 inline constexpr UINT kKeepHiddenColumnsLast = WM_APP + 40;
 inline constexpr int kPageTop = 67;
+inline constexpr UINT_PTR kAddFileResumeTimer = 2001;
 inline constexpr int kMainMinWidth = 670;
 inline constexpr int kMainMinHeight = 480;
 inline constexpr wchar_t kMainTitle[] = L"Tessary批量改名器";
@@ -161,6 +162,8 @@ class CVarnelDlg : public DialogBase {
     void onPickFiles();
     void onDropFiles(HDROP drop);
     LRESULT onAddFile(WPARAM index, LPARAM kind);
+    void onAddFilePause(HANDLE resume);
+    void onAddFileResumeTimer();
 
     // The file list (VarnelDlgList.cpp).
     void setUpFileList();
@@ -206,6 +209,8 @@ class CVarnelDlg : public DialogBase {
     int currentRow_ = -1;
     int fileCounter_ = 0;
     DWORD lastListRefresh_ = 0;
+    std::uint64_t shownStep_ = 0;
+    HANDLE pausedFeed_ = nullptr;
     bool topmost_ = false;
     RECT openingRect_{};
 

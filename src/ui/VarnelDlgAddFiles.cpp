@@ -5,6 +5,8 @@
 // after windows.h
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "filelist/AddFiles.h"
 #include "filelist/ListCommands.h"
 #include "res/resource.h"
@@ -37,21 +39,57 @@ LRESULT CVarnelDlg::onAddFile(WPARAM index, LPARAM kind) {
     }
     if (kind != kAddDropped && kind != kAddPicked) return 0;
     AddBatchState& state = addBatchState();
-    const auto i = static_cast<std::uint32_t>(index);
-    addQueuedFile(model_, i, state.queue.at(i), *fileSystem_);
-    ++fileCounter_;
-    ListView_SetItemCountEx(fileList_, model_.rowCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    HWND progress = kind == kAddDropped ? state.dropProgress.load() : state.pickProgress.load();
+    const UINT progressMessage = kind == kAddDropped ? WM_ADDPROGRESS_DROP : WM_ADDPROGRESS_PICK;
+    const std::uint64_t total = std::max<std::uint32_t>(state.total, 1);
+    const auto first = static_cast<std::uint32_t>(index);
+    const std::uint32_t end = state.queuedEnd;
+    const DWORD started = GetTickCount();
+    std::uint32_t i = first;
+    while (i < end && GetTickCount() - started < kRowsPerMessageMs) {
+        addQueuedFile(model_, i, state.queue.at(i), *fileSystem_);
+        ++fileCounter_;
+        // The progress window is told of the files whose step changes what it shows, in
+        // thousandths of the batch: finer than its label and its bar.
+        const std::uint64_t shown = std::uint64_t{i} * 1000 / total;
+        if (i == 0 || shown != shownStep_) {
+            shownStep_ = shown;
+            PostMessageW(progress, progressMessage, i, kProgressStep);
+        }
+        ++i;
+        if (state.stopRequested) break;
+    }
+    // The list learns of the new rows a few times a second and once more when the batch ends;
+    // the rows it still shows meanwhile are the model's first ones, all of them real.
     const DWORD now = GetTickCount();
     if (now - lastListRefresh_ >= kListRefreshMs) {
         lastListRefresh_ = now;
-        InvalidateRect(fileList_, nullptr, FALSE);
+        modelChanged();
     }
-    if (kind == kAddDropped) {
-        PostMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, index, kProgressStep);
+    return static_cast<LRESULT>(i - first);
+}
+
+void CVarnelDlg::onAddFilePause(HANDLE resume) {
+    // The progress window of a drop lives on this thread: let it show where the batch stands.
+    if (HWND progress = addBatchState().dropProgress) UpdateWindow(progress);
+    UpdateWindow(fileList_);
+    const DWORD pending = HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT));
+    if ((pending & QS_POSTMESSAGE) != 0) {
+        // Behind what was posted meanwhile (a Stop press among it).
+        PostMessageW(hwnd(), WM_ADDFILE_PAUSE, 0, reinterpret_cast<LPARAM>(resume));
+    } else if ((pending & QS_INPUT) != 0) {
+        // A timer comes after the input waiting now.
+        pausedFeed_ = resume;
+        SetTimer(hwnd(), kAddFileResumeTimer, USER_TIMER_MINIMUM, nullptr);
     } else {
-        PostMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, index, kProgressStep);
+        SetEvent(resume);
     }
-    return 0;
+}
+
+void CVarnelDlg::onAddFileResumeTimer() {
+    KillTimer(hwnd(), kAddFileResumeTimer);
+    if (pausedFeed_ != nullptr) SetEvent(pausedFeed_);
+    pausedFeed_ = nullptr;
 }
 
 }  // namespace tessary

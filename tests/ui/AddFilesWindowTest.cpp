@@ -143,7 +143,9 @@ TEST_F(AddFilesWindowTest, ThreeFilesShowZeroThirtyThreeSixtySix) {
     EXPECT_EQ(watch.texts, (std::vector<std::u16string>{u"%0", u"%33", u"%66"}));
 }
 
-TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFileInHand) {
+TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFilesInHand) {
+    // Small groups, so that the batch is still under way when the press is seen.
+    addBatchState().filesPerMessage = 8;
     const auto paths = makeFiles(u"停", 60);
     for (int button : {IDOK, IDCANCEL}) {
         window_->model().deleteAllRows();
@@ -159,6 +161,7 @@ TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFileInHand) {
         }
         EXPECT_EQ(statusPane(0), fileCountText(rows));
     }
+    addBatchState().filesPerMessage = kFilesPerMessage;
 }
 
 TEST_F(AddFilesWindowTest, APickBatchAddsTheFilesAndRemembersTheirFolder) {
