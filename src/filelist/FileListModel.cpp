@@ -113,6 +113,21 @@ void FileListModel::deleteAllRows() {
     gapSize_ = 0;
 }
 
+void FileListModel::reorderRows(const std::vector<int>& order) {
+    if (order.size() != static_cast<std::size_t>(rowCount())) return;
+    std::vector<bool> seen(order.size());
+    for (const int r : order) {
+        if (r < 0 || r >= rowCount() || seen[r]) return;
+        seen[r] = true;
+    }
+    closeGap();
+    std::vector<Row> reordered;
+    reordered.reserve(rows_.size());
+    for (const int r : order) reordered.push_back(std::move(rows_[r]));
+    rows_ = std::move(reordered);
+    gapStart_ = rows_.size();
+}
+
 std::int32_t FileListModel::itemValue(int row) const { return hasRow(row) ? rowAt(row).value : 0; }
 
 void FileListModel::setItemValue(int row, std::int32_t value) {

@@ -65,6 +65,9 @@ class FileListModel {
     // Deletes every row r with remove[r] true (rows beyond the vector stay), in one pass.
     void deleteRows(const std::vector<bool>& remove);
     void deleteAllRows();
+    // Puts the rows in a new order: row r becomes what row order[r] was. `order` must be a
+    // permutation of 0..rowCount()-1; anything else leaves the rows as they are.
+    void reorderRows(const std::vector<int>& order);
 
     std::int32_t itemValue(int row) const;
     void setItemValue(int row, std::int32_t value);

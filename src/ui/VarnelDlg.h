@@ -16,6 +16,8 @@
 #include "engine/PageOptions.h"
 #include "filelist/CommandEffects.h"
 #include "filelist/FileListModel.h"
+#include "filelist/SortRows.h"
+#include "filelist/win32/Win32Collator.h"
 #include "records/FileSystem.h"
 #include "records/RecordedHistory.h"
 #include "ui/ColorDlg.h"
@@ -89,6 +91,7 @@ class CVarnelDlg : public DialogBase {
     void modelChanged();
 
     int selectedPage() const { return selectedPage_; }
+    const SortOrder& sortOrder() const { return sortOrder_; }
     int currentRow() const { return currentRow_; }
     bool topmost() const { return topmost_; }
     bool quitRequested() const { return quitRequested_; }
@@ -203,6 +206,8 @@ class CVarnelDlg : public DialogBase {
 
     FileListModel model_ = FileListModel::withStandardColumns();
     RecordedHistory history_;
+    SortOrder sortOrder_;
+    Win32Collator collator_;
     std::vector<bool> columnVisible_;
     int selectedPage_ = 0;
     int pageTop_ = kPageTop;

@@ -113,6 +113,14 @@ LRESULT CVarnelDlg::onListNotify(NMHDR& header) {
             }
             return 0;
         }
+        case LVN_COLUMNCLICK: {
+            const int column = reinterpret_cast<NMLISTVIEW&>(header).iSubItem;
+            if (chooseSortOrder(sortOrder_, column)) {
+                sortRows(model_, sortOrder_, collator_);
+                modelChanged();
+            }
+            return 0;
+        }
         case NM_CLICK:
         case NM_RCLICK:
         case NM_DBLCLK: {

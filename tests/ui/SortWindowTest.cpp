@@ -1,0 +1,73 @@
+// Sorting the main window's list by its headers, with the user's own text order.
+
+#include "VarnelDlgSupport.h"
+#include "filelist/win32/Win32Collator.h"
+
+namespace tessary::uitest {
+namespace {
+
+class SortWindowTest : public MainWindowTest {
+  protected:
+    void addRow(const std::u16string& name, const std::u16string& size) {
+        FileListModel& model = window_->model();
+        const int row = model.insertRow(model.rowCount(), name);
+        model.setText(row, ColSize, size);
+        window_->modelChanged();
+    }
+    // A click on a header as the list reports it.
+    void clickHeader(int column) {
+        NMLISTVIEW click{};
+        click.hdr = {item(IDC_FILE_LIST), static_cast<UINT_PTR>(IDC_FILE_LIST),
+                     static_cast<UINT>(LVN_COLUMNCLICK)};
+        click.iItem = -1;
+        click.iSubItem = column;
+        SendMessageW(hwnd(), WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click));
+        pump();
+    }
+    std::vector<std::u16string> shown(int column) const {
+        std::vector<std::u16string> texts;
+        for (int row = 0; row < window_->model().rowCount(); ++row) {
+            texts.push_back(listText(row, column));
+        }
+        return texts;
+    }
+};
+
+TEST_F(SortWindowTest, HeaderClicksSortTheListInTheUsersOrder) {
+    addRow(u"b.txt", u"10 KB");
+    addRow(u"A.txt", u"-1 KB");
+    addRow(u"c.txt", u"2 KB");
+    using Texts = std::vector<std::u16string>;
+    // The first click on "文件名" sorts descending, letters regardless of case.
+    clickHeader(ColFileName);
+    EXPECT_EQ(shown(ColFileName), (Texts{u"c.txt", u"b.txt", u"A.txt"}));
+    clickHeader(ColFileName);
+    EXPECT_EQ(shown(ColFileName), (Texts{u"A.txt", u"b.txt", u"c.txt"}));
+    clickHeader(ColSize);
+    EXPECT_EQ(shown(ColSize), (Texts{u"2 KB", u"10 KB", u"-1 KB"}));
+    EXPECT_EQ(window_->model().itemValue(2), 2);
+    // Genre is not sorted: the order stays.
+    clickHeader(ColGenre);
+    EXPECT_EQ(shown(ColSize), (Texts{u"2 KB", u"10 KB", u"-1 KB"}));
+    EXPECT_EQ(window_->sortOrder().column, ColSize);
+}
+
+TEST(UsersTextOrder, KeysCollateAsTheSystemCompares) {
+    const Win32Collator collator;
+    const std::u16string texts[] = {u"", u"1", u"10", u"9", u"a", u"B", u"c", u"张三", u"李四"};
+    for (const auto& a : texts) {
+        for (const auto& b : texts) {
+            const int system =
+                CompareStringEx(LOCALE_NAME_USER_DEFAULT, 0, reinterpret_cast<LPCWSTR>(a.c_str()),
+                                -1, reinterpret_cast<LPCWSTR>(b.c_str()), -1, nullptr, nullptr, 0);
+            const std::string ka = collator.sortKey(a);
+            const std::string kb = collator.sortKey(b);
+            const int keys = ka < kb ? CSTR_LESS_THAN : (kb < ka ? CSTR_GREATER_THAN : CSTR_EQUAL);
+            EXPECT_EQ(keys, system)
+                << std::string(a.begin(), a.end()) << " / " << std::string(b.begin(), b.end());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessary::uitest
