@@ -18,6 +18,7 @@
 #include "filelist/FileListModel.h"
 #include "filelist/SortRows.h"
 #include "filelist/win32/Win32Collator.h"
+#include "records/ApplyUndo.h"
 #include "records/FileSystem.h"
 #include "records/RecordedHistory.h"
 #include "ui/ColorDlg.h"
@@ -160,6 +161,7 @@ class CVarnelDlg : public DialogBase {
     void applyEffects(const CommandEffects& effects);
     void checkNameInput(int id);
     void onListCommand(int id);
+    void onRenameOne(SingleRenameOrigin origin);
 
     // Adding files (VarnelDlgAddFiles.cpp).
     void onPickFiles();

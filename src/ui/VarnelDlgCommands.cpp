@@ -6,6 +6,7 @@
 // after windows.h
 #include <shellapi.h>
 
+#include "app/AnsiCodePage.h"
 #include "app/LastOpenSettings.h"
 #include "engine/Preview.h"
 #include "filelist/ListCommands.h"
@@ -47,6 +48,7 @@ char16_t findForbiddenCharacter(std::u16string_view text, std::u16string_view fo
 void CVarnelDlg::mapCommands() {
     onCommand(IDC_ADD_FILES, [this] { onPickFiles(); });
     onCommand(ID_LIST_ADD_FILES, [this] { onPickFiles(); });
+    onCommand(ID_LIST_RENAME_ONE, [this] { onRenameOne(SingleRenameOrigin::Menu); });
     onCommand(IDC_PREVIEW, [this] { onPreview(); });
     onCommand(IDC_APPLY, [this] { onApply(); });
     onCommand(IDC_UNDO, [this] { onUndo(); });
@@ -73,7 +75,7 @@ void CVarnelDlg::mapCommands() {
     for (int id : {IDC_MOVE_UP, IDC_MOVE_DOWN, ID_LIST_CLEAR, ID_CLEAR_LIST_TB, ID_CLEAR_LIST_MENU,
                    IDC_CLEAR_LIST_SHORT, ID_LIST_REMOVE_SELECTED, ID_REMOVE_SELECTED_TB,
                    ID_REMOVE_SELECTED_MENU, ID_LIST_REMOVE_UNSELECTED, ID_LIST_OPEN_FOLDER,
-                   ID_LIST_OPEN_FILE, ID_LIST_REFRESH}) {
+                   ID_LIST_OPEN_FILE, ID_LIST_REFRESH, ID_LIST_EXPORT}) {
         onCommand(id, [this, id] { onListCommand(id); });
     }
 }
@@ -94,6 +96,20 @@ void CVarnelDlg::onApply() {
 
 void CVarnelDlg::onUndo() {
     applyEffects(undoRenames(model_, *fileSystem_));
+    modelChanged();
+}
+
+void CVarnelDlg::onRenameOne(SingleRenameOrigin origin) {
+    const SingleRenameStart start = startSingleRename(model_, currentRow_, origin);
+    if (start.kind == SingleRenameStart::Kind::Message) {
+        prompter_->showMessage(start.text);
+        return;
+    }
+    if (start.kind != SingleRenameStart::Kind::OpenDialog) return;
+    const int row = currentRow_;
+    const std::optional<std::u16string> name = shell_->askNewName(hwnd(), start.text, *prompter_);
+    if (!name) return;
+    applyEffects(renameSingleFile(model_, *fileSystem_, row, *name, origin));
     modelChanged();
 }
 
@@ -263,6 +279,16 @@ void CVarnelDlg::onListCommand(int id) {
         case ID_LIST_REFRESH:
             applyEffects(refreshList(model_, *fileSystem_));
             break;
+        case ID_LIST_EXPORT: {
+            if (const auto refusal = exportRefusal(model_)) {
+                prompter_->showMessage(*refusal);
+                break;
+            }
+            const std::optional<std::u16string> path = shell_->chooseExportFile(hwnd());
+            if (!path) break;
+            applyEffects(exportList(model_, *fileSystem_, *makeSystemAnsiCodePage(), *path));
+            break;
+        }
         default:
             break;
     }

@@ -130,6 +130,7 @@ LRESULT CVarnelDlg::onListNotify(NMHDR& header) {
             hit.pt = activate.ptAction;
             const int row = ListView_SubItemHitTest(list, &hit);
             currentRow_ = model_.hasRow(row) ? row : -1;
+            if (header.code == NM_DBLCLK) onRenameOne(SingleRenameOrigin::DoubleClick);
             if (header.code == NM_RCLICK) {
                 POINT screen = activate.ptAction;
                 ClientToScreen(list, &screen);

@@ -9,6 +9,7 @@
 
 #include "filelist/AddFiles.h"
 #include "ui/DlgAbout.h"
+#include "ui/DlgEditOne.h"
 
 namespace tessary {
 namespace {
@@ -32,7 +33,30 @@ class DesktopShell : public MainWindowShell {
         about.doModal(owner);
     }
     FilePick pickFiles(HWND owner, const std::u16string& initialFolder) override;
+    std::optional<std::u16string> chooseExportFile(HWND owner) override;
+    std::optional<std::u16string> askNewName(HWND owner, const std::u16string& name,
+                                             Prompter& prompter) override {
+        CDlgEditOne dialog(prompter, name);
+        if (dialog.doModal(owner) != IDOK) return std::nullopt;
+        return dialog.name();
+    }
 };
+
+std::optional<std::u16string> DesktopShell::chooseExportFile(HWND owner) {
+    // Room for a long path: the file system layer writes it in its long form when needed.
+    std::vector<wchar_t> name(32'768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = L"文本文件 (*.txt)\0*.txt\0";
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size() - 1);
+    dialog.lpstrDefExt = L"txt";
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    return std::u16string(reinterpret_cast<const char16_t*>(name.data()));
+}
 
 constexpr DWORD kSelectionUnits = 605'000;
 constexpr wchar_t kPickFilters[] =

@@ -6,11 +6,14 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tessary {
+
+class Prompter;
 
 // What the open-file dialog of a pick batch gave.
 struct FilePick {
@@ -34,6 +37,13 @@ class MainWindowShell {
     // The open-file dialog of a pick batch, modal on the calling thread, opening in
     // `initialFolder`.
     virtual FilePick pickFiles(HWND owner, const std::u16string& initialFolder) = 0;
+    // The save dialog of the export: a text file, "txt" added to a name without extension, a
+    // question before an existing file is replaced. Nothing when it was not confirmed.
+    virtual std::optional<std::u16string> chooseExportFile(HWND owner) = 0;
+    // The single-file rename dialog opened on `name`: the new name after "改名", nothing after
+    // "返回". Its messages go through the prompter.
+    virtual std::optional<std::u16string> askNewName(HWND owner, const std::u16string& name,
+                                                     Prompter& prompter) = 0;
 };
 
 std::unique_ptr<MainWindowShell> makeDesktopShell();

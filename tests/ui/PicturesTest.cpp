@@ -15,6 +15,7 @@
 #include "ui/ColorSB.h"
 #include "ui/ColorStatic.h"
 #include "ui/DlgAbout.h"
+#include "ui/DlgEditOne.h"
 #include "ui/DlgMsg.h"
 #include "ui/DlgMsgYesNo.h"
 #include "ui/DlgProgress.h"
@@ -142,6 +143,13 @@ TEST_F(Pictures, MainFrameAndControls) {
     window.status.setText(0, L"列表中的文件数:0个");
     window.status.setText(1, L"提示：请先添加文件");
     savePicture(window.hwnd(), L"main_frame_controls");
+}
+
+TEST_F(Pictures, SingleFileRename) {
+    uitest::ScriptedPrompter prompter;
+    CDlgEditOne dialog(prompter, u"旅行照片_000123.jpg");
+    ASSERT_NE(dialog.createModeless(nullptr), nullptr);
+    savePicture(dialog.hwnd(), L"dlg_edit_one");
 }
 
 // The progress window in the middle of a batch of three files.

@@ -47,6 +47,22 @@ class RecordingShell : public MainWindowShell {
         pickedIn.push_back(initialFolder);
         return pick;
     }
+
+    // The file the export's save dialog answers; nothing for a cancelled dialog.
+    std::optional<std::u16string> exportFile;
+    int exportAsked = 0;
+    std::optional<std::u16string> chooseExportFile(HWND) override {
+        ++exportAsked;
+        return exportFile;
+    }
+
+    // The single-file rename dialog's answer, and the names it was opened on.
+    std::optional<std::u16string> newName;
+    std::vector<std::u16string> renameAsked;
+    std::optional<std::u16string> askNewName(HWND, const std::u16string& name, Prompter&) override {
+        renameAsked.push_back(name);
+        return newName;
+    }
 };
 
 // A folder of the test's own that is the working folder while it lives.

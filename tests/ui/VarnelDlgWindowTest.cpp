@@ -5,6 +5,9 @@
 // after windows.h
 #include <shellapi.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "VarnelDlgSupport.h"
 #include "ui/ColorDlg.h"
 
@@ -472,6 +475,43 @@ TEST_F(MainWindowTest, ListCommandsActOnTheModel) {
     EXPECT_EQ(ListView_GetItemCount(item(IDC_FILE_LIST)), 0);
     EXPECT_EQ(statusPane(0), u"列表中的文件数:0个");
     EXPECT_FALSE(enabled(IDC_APPLY));
+}
+
+TEST_F(MainWindowTest, ExportWritesTheListThroughTheSaveDialog) {
+    // An empty list is refused before any dialog.
+    SendMessageW(hwnd(), WM_COMMAND, ID_LIST_EXPORT, 0);
+    ASSERT_EQ(prompter_.shown().size(), 1u);
+    EXPECT_EQ(prompter_.shown()[0].text, u"列表中没有记录！");
+    EXPECT_EQ(shell_.exportAsked, 0);
+
+    FileListModel& model = window_->model();
+    const int row = model.insertRow(0, u"a.txt");
+    model.setText(row, ColPreview, u"b.txt");
+    model.setText(row, ColSize, u"1 KB");
+    model.setText(row, ColPath, u"C:\\d\\");
+    model.setText(row, ColStatus, kStatusUnchanged);
+    model.setText(row, ColDateModified, u"2011-3-16");
+    model.setText(row, ColExtension, u"txt");
+    model.insertRow(1, u"照片.jpg");
+    window_->modelChanged();
+
+    // A cancelled dialog writes nothing and says nothing.
+    SendMessageW(hwnd(), WM_COMMAND, ID_LIST_EXPORT, 0);
+    EXPECT_EQ(shell_.exportAsked, 1);
+    EXPECT_EQ(prompter_.shown().size(), 1u);
+
+    const std::filesystem::path file = folder_.path() / u"导出.txt";
+    shell_.exportFile = file.u16string();
+    SendMessageW(hwnd(), WM_COMMAND, ID_LIST_EXPORT, 0);
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    // In GBK 未修改 is CE B4 D0 DE B8 C4 and 照片 is D5 D5 C6 AC.
+    EXPECT_EQ(bytes,
+              "a.txt?b.txt?1 KB?C:\\d\\?\xCE\xB4\xD0\xDE\xB8\xC4?2011-3-16?txt\r\n"
+              "\xD5\xD5\xC6\xAC.jpg??????\r\n");
+    ASSERT_EQ(prompter_.shown().size(), 2u);
+    EXPECT_EQ(prompter_.shown()[1].text,
+              u"      导出成功:导出到" + file.u16string() + u".    共导出2条记录");
 }
 
 }  // namespace

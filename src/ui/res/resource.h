@@ -91,6 +91,11 @@
 #define IDC_PROGRESS_PERCENT 1170
 #define IDC_PROGRESS_TEXT 1305
 
+// --- single-file rename ------------------------------------------------------------------------
+#define IDD_DLG_EDIT_ONE 223              // its edits are 1009 (the name) and 1010 (the new name)
+#define IDC_EDIT_ONE_OLD_LABEL 1306
+#define IDC_EDIT_ONE_NEW_LABEL 1307
+
 // --- main window ---
 #define IDS_MAIN_ABOUTBOX 101
 #define IDD_TESSARY_DIALOG 102
