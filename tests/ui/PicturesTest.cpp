@@ -145,6 +145,13 @@ TEST_F(Pictures, MainFrameAndControls) {
     savePicture(window.hwnd(), L"main_frame_controls");
 }
 
+TEST_F(Pictures, ForbiddenCharacterMessage) {
+    CDlgMsg msg;
+    msg.setText(reinterpret_cast<const wchar_t*>(kForbiddenNameMessage));
+    ASSERT_NE(msg.createModeless(nullptr), nullptr);
+    savePicture(msg.hwnd(), L"dlg_msg_forbidden");
+}
+
 TEST_F(Pictures, SingleFileRename) {
     uitest::ScriptedPrompter prompter;
     CDlgEditOne dialog(prompter, u"旅行照片_000123.jpg");
@@ -180,6 +187,35 @@ class MainWindowPictures : public uitest::MainWindowTest {
         uitest::MainWindowTest::SetUp();
     }
 };
+
+// The list's context menu, drawn while it is open (from a timer inside its modal loop).
+struct MenuPicture {
+    static inline bool taken = false;
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (popup == nullptr) return;
+        KillTimer(nullptr, id);
+        RECT r{};
+        GetWindowRect(popup, &r);
+        uitest::Surface s(r.right - r.left, r.bottom - r.top);
+        taken = PrintWindow(popup, s.dc(), 0) && s.save(picturesDir() + L"\\list_context_menu.bmp");
+        EndMenu();
+    }
+};
+
+TEST_F(MainWindowPictures, ListContextMenu) {
+    window_->model().insertRow(0, u"a.txt");
+    window_->modelChanged();
+    pump();
+    SetTimer(nullptr, 0, 50, &MenuPicture::onTimer);
+    NMITEMACTIVATE activate{};
+    activate.hdr = {item(IDC_FILE_LIST), static_cast<UINT_PTR>(IDC_FILE_LIST),
+                    static_cast<UINT>(NM_RCLICK)};
+    activate.ptAction = {40, 30};
+    SendMessageW(hwnd(), WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&activate));
+    pump();
+    EXPECT_TRUE(MenuPicture::taken);
+}
 
 TEST_F(MainWindowPictures, EveryPageAndMaximised) {
     for (int page = 0; page < 5; ++page) {
