@@ -174,6 +174,12 @@ class CVarnelDlg : public DialogBase {
     void setUpFileList();
     void hideColumn(int column);
     void keepHiddenColumnsLast();
+    static LRESULT CALLBACK fileListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    // Header item `column` itself when it is visible, else the first visible column to its left
+    // in the display order; -1 when there is none.
+    int nearestVisibleColumn(int column) const;
+    void onDividerDoubleClick(int column);
     LRESULT onListNotify(NMHDR& header);
     void openContextMenu(POINT screen);
     std::vector<int> selectedRows() const;

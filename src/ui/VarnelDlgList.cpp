@@ -2,6 +2,7 @@
 // with the two hidden ones, the clicks that set the current row and the context menu.
 
 #include <algorithm>
+#include <iterator>
 
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
@@ -33,6 +34,54 @@ void CVarnelDlg::setUpFileList() {
     }
     hideColumn(ColOriginalName);
     hideColumn(ColFullPath);
+    // The list would size a column itself on a divider double click; ours measures the rows.
+    SetWindowSubclass(list, &CVarnelDlg::fileListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK CVarnelDlg::fileListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
+    if (message == WM_NOTIFY) {
+        const auto& header = *reinterpret_cast<NMHEADERW*>(lParam);
+        if (header.hdr.code == HDN_DIVIDERDBLCLICKW || header.hdr.code == HDN_DIVIDERDBLCLICKA) {
+            reinterpret_cast<CVarnelDlg*>(self)->onDividerDoubleClick(header.iItem);
+            return 0;
+        }
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+int CVarnelDlg::nearestVisibleColumn(int column) const {
+    const int count = Header_GetItemCount(fileListHeader_);
+    if (column < 0 || column >= count) return -1;
+    std::vector<int> order(static_cast<std::size_t>(count));
+    ListView_GetColumnOrderArray(fileList_, count, order.data());
+    const auto at = std::find(order.begin(), order.end(), column);
+    if (at == order.end()) return -1;
+    for (auto it = std::make_reverse_iterator(at + 1); it != order.rend(); ++it) {
+        const bool visible = *it >= static_cast<int>(columnVisible_.size()) || columnVisible_[*it];
+        if (visible) return *it;
+    }
+    return -1;
+}
+
+void CVarnelDlg::onDividerDoubleClick(int column) {
+    const int target = nearestVisibleColumn(column);
+    if (target < 0 || model_.rowCount() == 0) return;
+    // The widest text of the column in the list's font, and a margin for the cell's padding.
+    HDC dc = GetDC(fileList_);
+    auto font = reinterpret_cast<HFONT>(SendMessageW(fileList_, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
+    int widest = 0;
+    for (int row = 0; row < model_.rowCount(); ++row) {
+        const std::u16string& text = model_.text(row, target);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
+                              static_cast<int>(text.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    if (old != nullptr) SelectObject(dc, old);
+    ReleaseDC(fileList_, dc);
+    ListView_SetColumnWidth(fileList_, target, widest + 12);
 }
 
 void CVarnelDlg::hideColumn(int column) {

@@ -1,4 +1,5 @@
-// Sorting the main window's list by its headers, with the user's own text order.
+// The main window's list headers: sorting with the user's own text order, and a divider's
+// double click sizing a column to its texts.
 
 #include "VarnelDlgSupport.h"
 #include "filelist/win32/Win32Collator.h"
@@ -50,6 +51,36 @@ TEST_F(SortWindowTest, HeaderClicksSortTheListInTheUsersOrder) {
     clickHeader(ColGenre);
     EXPECT_EQ(shown(ColSize), (Texts{u"2 KB", u"10 KB", u"-1 KB"}));
     EXPECT_EQ(window_->sortOrder().column, ColSize);
+}
+
+TEST_F(SortWindowTest, ADividerDoubleClickFitsTheColumnToItsTexts) {
+    HWND list = item(IDC_FILE_LIST);
+    HWND header = ListView_GetHeader(list);
+    auto doubleClickDivider = [&](int column) {
+        NMHEADERW click{};
+        click.hdr = {header, static_cast<UINT_PTR>(GetDlgCtrlID(header)),
+                     static_cast<UINT>(HDN_DIVIDERDBLCLICKW)};
+        click.iItem = column;
+        SendMessageW(list, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+        pump();
+    };
+    // Nothing to measure on an empty list: the width stays.
+    const int before = ListView_GetColumnWidth(list, ColFileName);
+    doubleClickDivider(ColFileName);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColFileName), before);
+
+    addRow(u"a.txt", u"1 KB");
+    addRow(u"一个相当长的文件名，比列宽更宽一些的那种.txt", u"1 KB");
+    window_->model().setText(0, ColExtension, u"txt");
+    doubleClickDivider(ColFileName);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColFileName),
+              ListView_GetStringWidth(list, L"一个相当长的文件名，比列宽更宽一些的那种.txt") + 12);
+    // A hidden column's divider sizes the nearest visible column left of it (Extension), and
+    // stays hidden itself.
+    doubleClickDivider(ColOriginalName);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColExtension),
+              ListView_GetStringWidth(list, L"txt") + 12);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColOriginalName), 0);
 }
 
 TEST(UsersTextOrder, KeysCollateAsTheSystemCompares) {
