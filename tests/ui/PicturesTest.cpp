@@ -217,6 +217,27 @@ TEST_F(MainWindowPictures, ListContextMenu) {
     EXPECT_TRUE(MenuPicture::taken);
 }
 
+TEST_F(MainWindowPictures, ListWithFilesSortedBySize) {
+    const char16_t* names[] = {u"海边日落.jpg", u"会议记录.docx", u"IMG_0001.JPG", u"歌曲.mp3"};
+    const char16_t* sizes[] = {u"2350 KB", u"18 KB", u"-1 KB", u"4120 KB"};
+    FileListModel& model = window_->model();
+    for (int i = 0; i < 4; ++i) {
+        const int row = model.insertRow(model.rowCount(), names[i]);
+        model.setText(row, ColSize, sizes[i]);
+        model.setText(row, ColPath, u"C:\\用户\\图片\\");
+        model.setText(row, ColStatus, kStatusUnchanged);
+        model.setText(row, ColDateModified, u"2026-12-8");
+    }
+    window_->modelChanged();
+    NMLISTVIEW click{};
+    click.hdr = {item(IDC_FILE_LIST), static_cast<UINT_PTR>(IDC_FILE_LIST),
+                 static_cast<UINT>(LVN_COLUMNCLICK)};
+    click.iSubItem = ColSize;
+    SendMessageW(hwnd(), WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click));
+    pump();
+    savePicture(hwnd(), L"main_window_files_by_size");
+}
+
 TEST_F(MainWindowPictures, EveryPageAndMaximised) {
     for (int page = 0; page < 5; ++page) {
         selectPage(page);
