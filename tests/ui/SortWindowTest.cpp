@@ -83,6 +83,26 @@ TEST_F(SortWindowTest, ADividerDoubleClickFitsTheColumnToItsTexts) {
     EXPECT_EQ(ListView_GetColumnWidth(list, ColOriginalName), 0);
 }
 
+TEST_F(SortWindowTest, AHeaderDroppedAtTheRightLeavesTheHiddenColumnsLast) {
+    HWND list = item(IDC_FILE_LIST);
+    HWND header = ListView_GetHeader(list);
+    // "状态" dragged past the hidden columns, as the list has it when the drag ends.
+    int dropped[9] = {0, 1, 2, 3, 7, 8, 5, 6, 4};
+    ListView_SetColumnOrderArray(list, 9, dropped);
+    NMHEADERW end{};
+    end.hdr = {header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), static_cast<UINT>(HDN_ENDDRAG)};
+    end.iItem = ColStatus;
+    SendMessageW(hwnd(), WM_NOTIFY, end.hdr.idFrom, reinterpret_cast<LPARAM>(&end));
+    pump();
+    int order[9] = {};
+    ListView_GetColumnOrderArray(list, 9, order);
+    // Visible columns keep the new order; the hidden ones fill the end from the back in the
+    // order they are met.
+    EXPECT_EQ(std::vector<int>(order, order + 9), (std::vector<int>{0, 1, 2, 3, 7, 8, 4, 6, 5}));
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColOriginalName), 0);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColFullPath), 0);
+}
+
 TEST(UsersTextOrder, KeysCollateAsTheSystemCompares) {
     const Win32Collator collator;
     const std::u16string texts[] = {u"", u"1", u"10", u"9", u"a", u"B", u"c", u"张三", u"李四"};
