@@ -225,7 +225,16 @@ TEST_F(RunningProgram, FilesPickedInTheOpenFileDialogAreRenamedAndPutBack) {
     HWND name = dialogControl(dialog, kFileNameCombo);
     if (name == nullptr) name = dialogControl(dialog, kFileNameEdit);
     ASSERT_NE(name, nullptr) << "the dialog has no file name box";
-    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\"a.txt\" \"b.txt\""));
+    // The dialog may still be filling its boxes when it appears: the text is typed again until
+    // it stays.
+    constexpr wchar_t kTyped[] = L"\"a.txt\" \"b.txt\"";
+    ASSERT_TRUE(waitFor([&] {
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTyped));
+        std::this_thread::sleep_for(100ms);
+        wchar_t typed[64] = {};
+        SendMessageW(name, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(typed));
+        return std::wstring(typed) == kTyped;
+    })) << "the file name box did not keep the names";
     PostMessageW(dialogControl(dialog, IDOK), BM_CLICK, 0, 0);
 
     HWND list = GetDlgItem(window, IDC_FILE_LIST);
