@@ -5,8 +5,6 @@
 // Usage: add_files [repeats]
 
 #include <windows.h>
-// after windows.h
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/AddFilesBatch.h"
 #include "ui/VarnelDlg.h"
 #include "win32/BenchSupport.h"
 
@@ -25,22 +24,6 @@ namespace {
 
 constexpr int kFolders = 20;
 constexpr int kFilesPerFolder = 1'000;
-
-HDROP makeDrop(const std::vector<std::u16string>& paths) {
-    std::size_t units = 1;
-    for (const auto& p : paths) units += p.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + units * sizeof(char16_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    auto* text = reinterpret_cast<char16_t*>(reinterpret_cast<char*>(drop) + sizeof(DROPFILES));
-    for (const auto& p : paths) {
-        std::copy(p.begin(), p.end(), text);
-        text += p.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 int attributeLoop(const std::vector<std::u16string>& paths) {
     int found = 0;
@@ -88,7 +71,7 @@ int main(int argc, char** argv) {
         const double floor = seconds([&] { found = attributeLoop(paths); });
         window.model().deleteAllRows();
         window.modelChanged();
-        HDROP drop = makeDrop(paths);
+        HDROP drop = makeDropHandle(paths);
         const double batch = seconds(
             [&] { SendMessageW(window.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0); });
         if (found != static_cast<int>(paths.size()) ||

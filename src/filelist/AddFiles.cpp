@@ -1,7 +1,5 @@
 #include "filelist/AddFiles.h"
 
-#include <algorithm>
-
 #include "engine/FileNameParts.h"
 #include "engine/NumberText.h"
 #include "filelist/RowDetails.h"
@@ -24,13 +22,7 @@ int addQueuedFile(FileListModel& model, std::uint32_t index, std::u16string_view
 }
 
 PickedFiles splitPickedFiles(std::u16string_view buffer) {
-    std::vector<std::u16string_view> strings;
-    for (std::size_t at = 0; at < buffer.size();) {
-        const std::size_t end = std::min(buffer.find(u'\0', at), buffer.size());
-        if (end == at) break;
-        strings.push_back(buffer.substr(at, end - at));
-        at = end + 1;
-    }
+    const std::vector<std::u16string_view> strings = zeroSeparatedStrings(buffer);
     PickedFiles picked;
     if (strings.empty()) return picked;
     picked.resultPath = std::u16string(strings.front());

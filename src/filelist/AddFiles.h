@@ -1,7 +1,8 @@
 #pragma once
-// Files entering the list in batches: the queue a feed worker fills one path at a time, the row
-// the window builds for each path, and the texts the progress window shows.
+// Files entering the list in batches: the queue a feed worker fills, the row the window builds
+// for each path, and the texts the progress window shows.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,7 +15,6 @@ namespace tessary {
 
 inline constexpr char16_t kTooManyPicked[] = u"待添加的文件数太多,请分成若干次添加!";
 inline constexpr char16_t kLastOpenNotWritten[] = u"打开配置文件失败!";
-inline constexpr char16_t kAddingFiles[] = u"正在把文件添加到列表中...请稍候!";
 
 // The paths of the batch under way. A batch larger than the slots is fed in rounds that reuse
 // them: file i of the batch lives in slot i % slotCount() while its row is being built, so no
@@ -34,6 +34,20 @@ class PathQueue {
   private:
     std::vector<std::u16string> slots_;
 };
+
+// The strings of a list in which each ends with a zero and an empty one ends the list (as an
+// open-file dialog and a drop hand them over); a last string without its zero still counts.
+template <typename Char>
+std::vector<std::basic_string_view<Char>> zeroSeparatedStrings(std::basic_string_view<Char> list) {
+    std::vector<std::basic_string_view<Char>> strings;
+    for (std::size_t at = 0; at < list.size();) {
+        const std::size_t end = std::min(list.find(Char{0}, at), list.size());
+        if (end == at) break;
+        strings.push_back(list.substr(at, end - at));
+        at = end + 1;
+    }
+    return strings;
+}
 
 // What an open-file dialog with multiple selection returns: its first string (the folder when
 // several files were chosen, the file itself when one was) and each file in full, in the

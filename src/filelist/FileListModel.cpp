@@ -50,7 +50,6 @@ int FileListModel::insertRow(int row, std::u16string fileName) {
     const int at = clampIndex(row, rowCount());
     if (gapSize_ == 0) {
         // A new gap, an eighth of the list, so that a long batch rarely moves the rows after it.
-        closeGap();
         const std::size_t grow = std::max<std::size_t>(16, rows_.size() / 8);
         rows_.insert(rows_.begin() + at, grow, Row{});
         gapStart_ = static_cast<std::size_t>(at);

@@ -120,32 +120,42 @@ std::vector<std::u16string> readDroppedPaths(HDROP drop) {
     const auto& header = *reinterpret_cast<const DROPFILES*>(block);
     if (size >= sizeof(DROPFILES) && header.pFiles >= sizeof(DROPFILES) && header.pFiles < size) {
         // Never past the block, even when its last list is not terminated.
+        const char* list = block + header.pFiles;
+        const std::size_t bytes = size - header.pFiles;
         if (header.fWide) {
-            const auto* text = reinterpret_cast<const char16_t*>(block + header.pFiles);
-            const std::u16string_view all(text, (size - header.pFiles) / sizeof(char16_t));
-            for (std::size_t at = 0; at < all.size();) {
-                const std::size_t end = std::min(all.find(u'\0', at), all.size());
-                if (end == at) break;
-                paths.emplace_back(all.substr(at, end - at));
-                at = end + 1;
+            const std::u16string_view all(reinterpret_cast<const char16_t*>(list),
+                                          bytes / sizeof(char16_t));
+            for (const std::u16string_view path : zeroSeparatedStrings(all)) {
+                paths.emplace_back(path);
             }
         } else {
-            const std::string_view all(block + header.pFiles, size - header.pFiles);
-            for (std::size_t at = 0; at < all.size();) {
-                const std::size_t end = std::min(all.find('\0', at), all.size());
-                if (end == at) break;
-                const int n = static_cast<int>(end - at);
-                std::u16string path(static_cast<std::size_t>(n), u'\0');
-                const int got = MultiByteToWideChar(CP_ACP, 0, all.data() + at, n,
-                                                    reinterpret_cast<wchar_t*>(path.data()), n);
-                path.resize(static_cast<std::size_t>(std::max(got, 0)));
-                paths.push_back(std::move(path));
-                at = end + 1;
+            for (const std::string_view path :
+                 zeroSeparatedStrings(std::string_view(list, bytes))) {
+                const int n = static_cast<int>(path.size());
+                std::u16string wide(path.size(), u'\0');
+                const int got = MultiByteToWideChar(CP_ACP, 0, path.data(), n,
+                                                    reinterpret_cast<wchar_t*>(wide.data()), n);
+                wide.resize(static_cast<std::size_t>(std::max(got, 0)));
+                paths.push_back(std::move(wide));
             }
         }
     }
     GlobalUnlock(drop);
     return paths;
+}
+
+HDROP makeDropHandle(const std::vector<std::u16string>& paths) {
+    std::size_t units = 1;
+    for (const auto& p : paths) units += p.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + units * sizeof(char16_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    if (drop == nullptr) return nullptr;
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    auto* text = reinterpret_cast<char16_t*>(reinterpret_cast<char*>(drop) + sizeof(DROPFILES));
+    for (const auto& p : paths) text = std::copy(p.begin(), p.end(), text) + 1;
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
 }
 
 AddBatchState& addBatchState() {
@@ -169,11 +179,9 @@ void startPickBatch(HWND mainWindow, MainWindowShell& shell, Prompter& prompter)
 void runDropBatch(HWND mainWindow, HDROP drop, Prompter& prompter) {
     AddBatchState& state = addBatchState();
     if (state.running.exchange(true)) return;
-    state.drop = drop;
     DropFeed feed{drop, &prompter};
     CDlgProgress progress(AddBatchKind::Drop, &feedDroppedFiles, &feed);
     progress.runBatch(mainWindow);
-    state.drop = nullptr;
     state.running = false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The add-files batches of the window: the state the workers, the progress windows and the main
 // window share, the pick batch's thread and the two feed workers. The workers never touch the
-// list: they queue one path at a time and wait while the main window builds its row.
+// list: they queue a group of paths and wait while the main window builds their rows.
 
 #include <windows.h>
 
@@ -48,9 +48,7 @@ struct AddBatchState {
     std::atomic<bool> stopRequested{false};
     std::atomic<HWND> dropProgress{nullptr};
     std::atomic<HWND> pickProgress{nullptr};
-    // The dropped set of a drop batch; the paths of a pick batch, in the dialog's order. Each
-    // stays valid until its feed worker has ended.
-    HDROP drop = nullptr;
+    // The paths of a pick batch, in the dialog's order; valid until its feed worker has ended.
     std::vector<std::u16string> picked;
     // True from the start of a batch until its worker has ended: two never run at once.
     std::atomic<bool> running{false};
@@ -70,6 +68,10 @@ void runDropBatch(HWND mainWindow, HDROP drop, Prompter& prompter);
 // Every path of a drop, in order, each read whole, in one pass over the handle's list (asking
 // the shell for path i walks the list from its start, which made a large drop quadratic).
 std::vector<std::u16string> readDroppedPaths(HDROP drop);
+
+// The drop handle the shell would make for these paths (wide form), for drops the program makes
+// itself, as its tests and benchmarks do; released by DragFinish like any drop.
+HDROP makeDropHandle(const std::vector<std::u16string>& paths);
 
 // Waits for a thread to end while still answering the messages other threads send to this
 // one, so that a worker blocked in a send to this thread can finish.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ColorDlg.h"
+#include "res/resource.h"
 
 namespace tessary {
 
@@ -12,6 +13,14 @@ void CColorButton::setPictures(UINT normal, UINT hover, UINT pressed, UINT disab
     pressedPicture_ = pressed ? loadBitmap(pressed) : nullptr;
     disabled_ = disabled ? loadBitmap(disabled) : nullptr;
     if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+bool CColorButton::attachDialogButton(HWND control) {
+    if (!attach(control)) return false;
+    setPictures(IDB_DLG_BUTTON, IDB_DLG_BUTTON_HOVER, IDB_DLG_BUTTON_PRESSED,
+                IDB_DLG_BUTTON_DISABLED);
+    setTextMode(0);
+    return true;
 }
 
 void CColorButton::setTextMode(int mode, int margin) {

@@ -25,6 +25,9 @@ class CColorButton : public SubclassedControl {
     // 0: centred; 1: bottom edge; 2: top edge and again as 3; 3: bottom of the button less the
     // margin.
     void setTextMode(int mode, int margin = 0);
+    // Attaches to a push button of the skinned dialogs: the dialog button's four pictures and
+    // the caption centred on them.
+    bool attachDialogButton(HWND control);
 
     bool mouseOver() const { return mouseOver_; }
     bool pressed() const { return pressed_; }

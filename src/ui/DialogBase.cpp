@@ -102,6 +102,15 @@ void DialogBase::endDialog(INT_PTR code) {
     }
 }
 
+std::u16string DialogBase::itemText(int id) const {
+    HWND control = item(id);
+    const int length = GetWindowTextLengthW(control);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int got = GetWindowTextW(control, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return text;
+}
+
 DialogBase* DialogBase::fromHandle(HWND window) {
     return reinterpret_cast<DialogBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }

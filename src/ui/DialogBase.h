@@ -32,6 +32,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <unordered_map>
 
 namespace tessary {
@@ -53,6 +54,8 @@ class DialogBase {
 
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
+    // The whole text of a control.
+    std::u16string itemText(int id) const;
     UINT templateId() const { return templateId_; }
     // How the dialog ended (nullopt while it is open or has not run).
     std::optional<INT_PTR> result() const { return result_; }

@@ -15,10 +15,7 @@ BOOL CDlgAbout::onInitDialog() {
         MoveWindow(item(lines[i]), 72, 18 + i * 22, kWidth - 72 - 16, 18, FALSE);
     }
     MoveWindow(item(IDOK), (kWidth - 70) / 2, 96, 70, 25, FALSE);
-    ok_.attach(item(IDOK));
-    ok_.setPictures(IDB_DLG_BUTTON, IDB_DLG_BUTTON_HOVER, IDB_DLG_BUTTON_PRESSED,
-                    IDB_DLG_BUTTON_DISABLED);
-    ok_.setTextMode(0);
+    ok_.attachDialogButton(item(IDOK));
     setClientSizeCentered(kWidth, 96 + 25 + 16);
     SetFocus(item(IDOK));
     return FALSE;  // the focus is set

@@ -8,14 +8,6 @@ namespace {
 
 constexpr int kWidth = 360;
 
-std::u16string textOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    const int got = GetWindowTextW(control, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 }  // namespace
 
 CDlgEditOne::CDlgEditOne(Prompter& prompter, std::u16string name)
@@ -30,12 +22,8 @@ BOOL CDlgEditOne::onInitDialog() {
     MoveWindow(item(IDC_NEW_NAME), 84, 51, kWidth - 84 - 20, 22, FALSE);
     MoveWindow(item(IDOK), kWidth / 2 - 70 - 12, 92, 70, 25, FALSE);
     MoveWindow(item(IDCANCEL), kWidth / 2 + 12, 92, 70, 25, FALSE);
-    for (auto [button, id] : {std::pair{&rename_, IDOK}, std::pair{&back_, IDCANCEL}}) {
-        button->attach(item(id));
-        button->setPictures(IDB_DLG_BUTTON, IDB_DLG_BUTTON_HOVER, IDB_DLG_BUTTON_PRESSED,
-                            IDB_DLG_BUTTON_DISABLED);
-        button->setTextMode(0);
-    }
+    rename_.attachDialogButton(item(IDOK));
+    back_.attachDialogButton(item(IDCANCEL));
     setClientSizeCentered(kWidth, 92 + 25 + 16);
     const auto* name = reinterpret_cast<const wchar_t*>(name_.c_str());
     SetDlgItemTextW(hwnd(), IDC_NEW_EXT, name);
@@ -48,16 +36,16 @@ BOOL CDlgEditOne::onInitDialog() {
 }
 
 void CDlgEditOne::checkNewName() {
-    const std::u16string text = textOf(item(IDC_NEW_NAME));
+    const std::u16string text = itemText(IDC_NEW_NAME);
     if (findForbiddenCharacter(text, forbiddenCharactersOf(IDC_NEW_NAME)) == 0) return;
     prompter_.showMessage(kForbiddenNameMessage);
     // The whole current name comes back, not only the text before the character.
     SetWindowTextW(item(IDC_NEW_NAME),
-                   reinterpret_cast<const wchar_t*>(textOf(item(IDC_NEW_EXT)).c_str()));
+                   reinterpret_cast<const wchar_t*>(itemText(IDC_NEW_EXT).c_str()));
 }
 
 void CDlgEditOne::onOK() {
-    std::u16string text = textOf(item(IDC_NEW_NAME));
+    std::u16string text = itemText(IDC_NEW_NAME);
     if (text.empty()) {
         prompter_.showMessage(kEmptyNewName);
         return;

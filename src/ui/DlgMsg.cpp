@@ -51,11 +51,7 @@ SIZE layoutMessageDialog(HWND dialog, int textId, const std::vector<int>& button
         HWND button = GetDlgItem(dialog, buttonIds[static_cast<size_t>(i)]);
         MoveWindow(button, (kClientWidth - rowWidth) / 2 + i * (kButtonWidth + kButtonGap),
                    buttonTop, kButtonWidth, kButtonHeight, FALSE);
-        CColorButton* picture = buttons[static_cast<size_t>(i)];
-        picture->attach(button);
-        picture->setPictures(IDB_DLG_BUTTON, IDB_DLG_BUTTON_HOVER, IDB_DLG_BUTTON_PRESSED,
-                             IDB_DLG_BUTTON_DISABLED);
-        picture->setTextMode(0);
+        buttons[static_cast<size_t>(i)]->attachDialogButton(button);
     }
     return SIZE{kClientWidth, buttonTop + kButtonHeight + 16};
 }

@@ -42,10 +42,7 @@ BOOL CDlgProgress::onInitDialog() {
     MoveWindow(item(IDC_PROGRESS_BAR), 20, 44, kWidth - 40 - 56, 18, FALSE);
     MoveWindow(item(IDC_PROGRESS_PERCENT), kWidth - 20 - 48, 45, 48, 18, FALSE);
     MoveWindow(item(IDOK), (kWidth - 70) / 2, 80, 70, 25, FALSE);
-    stop_.attach(item(IDOK));
-    stop_.setPictures(IDB_DLG_BUTTON, IDB_DLG_BUTTON_HOVER, IDB_DLG_BUTTON_PRESSED,
-                      IDB_DLG_BUTTON_DISABLED);
-    stop_.setTextMode(0);
+    stop_.attachDialogButton(item(IDOK));
     setClientSizeCentered(kWidth, 80 + 25 + 16);
 
     HWND bar = item(IDC_PROGRESS_BAR);

@@ -237,15 +237,6 @@ void CVarnelDlg::modelChanged() {
     InvalidateRect(item(IDC_FILE_LIST), nullptr, FALSE);
 }
 
-std::u16string CVarnelDlg::itemText(int id) const {
-    HWND control = item(id);
-    const int length = GetWindowTextLengthW(control);
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    const int got = GetWindowTextW(control, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<std::size_t>(std::max(got, 0)));
-    return text;
-}
-
 void CVarnelDlg::setItemText(int id, std::u16string_view text) {
     const std::u16string copy(text);
     SetDlgItemTextW(hwnd(), id, reinterpret_cast<const wchar_t*>(copy.c_str()));

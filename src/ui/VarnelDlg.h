@@ -166,6 +166,8 @@ class CVarnelDlg : public DialogBase {
     // Adding files (VarnelDlgAddFiles.cpp).
     void onPickFiles();
     void onDropFiles(HDROP drop);
+    // The list and the file count label once a batch has ended.
+    void showBatchEnded();
     LRESULT onAddFile(WPARAM index, LPARAM kind);
     void onAddFilePause(HANDLE resume);
     void onAddFileResumeTimer();
@@ -189,7 +191,6 @@ class CVarnelDlg : public DialogBase {
     void createStatusBar();
     void setPaneText(int pane, std::u16string_view text);
 
-    std::u16string itemText(int id) const;
     void setItemText(int id, std::u16string_view text);
     bool checked(int id) const;
     void enable(int id, bool on);

@@ -9,7 +9,6 @@
 
 #include "filelist/AddFiles.h"
 #include "filelist/ListCommands.h"
-#include "res/resource.h"
 #include "ui/AddFilesBatch.h"
 #include "ui/VarnelDlg.h"
 
@@ -24,17 +23,20 @@ constexpr DWORD kListRefreshMs = 100;
 
 void CVarnelDlg::onPickFiles() { startPickBatch(hwnd(), *shell_, *prompter_); }
 
-void CVarnelDlg::onDropFiles(HDROP drop) {
-    runDropBatch(hwnd(), drop, *prompter_);
-    DragFinish(drop);
+void CVarnelDlg::showBatchEnded() {
     modelChanged();
     setPaneText(0, fileCountText(model_.rowCount()));
 }
 
+void CVarnelDlg::onDropFiles(HDROP drop) {
+    runDropBatch(hwnd(), drop, *prompter_);
+    DragFinish(drop);
+    showBatchEnded();
+}
+
 LRESULT CVarnelDlg::onAddFile(WPARAM index, LPARAM kind) {
     if (kind == kAddBatchEnded) {
-        modelChanged();
-        setPaneText(0, fileCountText(model_.rowCount()));
+        showBatchEnded();
         return 0;
     }
     if (kind != kAddDropped && kind != kAddPicked) return 0;

@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "filelist/AddFiles.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgEditOne.h"
 
@@ -87,11 +86,9 @@ FilePick DesktopShell::pickFiles(HWND owner, const std::u16string& initialFolder
             pick.outcome = FilePick::Outcome::TooMany;
         return pick;
     }
-    PickedFiles picked = splitPickedFiles(
+    static_cast<PickedFiles&>(pick) = splitPickedFiles(
         std::u16string_view(reinterpret_cast<const char16_t*>(selection.data()), selection.size()));
     pick.outcome = FilePick::Outcome::Confirmed;
-    pick.resultPath = std::move(picked.resultPath);
-    pick.files = std::move(picked.files);
     return pick;
 }
 

@@ -11,17 +11,16 @@
 #include <string_view>
 #include <vector>
 
+#include "filelist/AddFiles.h"
+
 namespace tessary {
 
 class Prompter;
 
-// What the open-file dialog of a pick batch gave.
-struct FilePick {
+// What the open-file dialog of a pick batch gave: how it ended and, when confirmed, the files.
+struct FilePick : PickedFiles {
     enum class Outcome { Confirmed, Cancelled, TooMany };
     Outcome outcome = Outcome::Cancelled;
-    // The folder when several files were chosen, the file itself when one was.
-    std::u16string resultPath;
-    std::vector<std::u16string> files;
 };
 
 class MainWindowShell {

@@ -1,8 +1,6 @@
 // Adding files to the real main window: drops with a real HDROP, pick batches through a scripted
 // open-file dialog, the progress window's percent label and its Stop button.
 
-#include <shlobj.h>
-
 #include <fstream>
 
 #include "VarnelDlgSupport.h"
@@ -12,23 +10,6 @@
 
 namespace tessary::uitest {
 namespace {
-
-// A drop handle as the shell builds it: DROPFILES, then the wide paths, then an empty one.
-HDROP makeDrop(const std::vector<std::u16string>& paths) {
-    std::size_t units = 1;
-    for (const auto& p : paths) units += p.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + units * sizeof(char16_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    auto* text = reinterpret_cast<char16_t*>(reinterpret_cast<char*>(drop) + sizeof(DROPFILES));
-    for (const auto& p : paths) {
-        std::copy(p.begin(), p.end(), text);
-        text += p.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 // Records what the progress window's percent label is set to, and can press a button of the
 // progress window when the label first shows a given text.
@@ -90,7 +71,7 @@ class AddFilesWindowTest : public MainWindowTest {
         return paths;
     }
     void drop(const std::vector<std::u16string>& paths) {
-        SendMessageW(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop(paths)), 0);
+        SendMessageW(hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDropHandle(paths)), 0);
         pump();
     }
     // Clicks "添加文件" and waits until the batch has ended.
