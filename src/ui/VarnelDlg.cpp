@@ -275,7 +275,7 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
             }
             return std::nullopt;
         case kKeepHiddenColumnsLast:
-            keepHiddenColumnsLast();
+            header_.keepHiddenColumnsLast();
             return 0;
         case WM_ADDFILE:
             return onAddFile(wParam, lParam);

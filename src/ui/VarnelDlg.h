@@ -23,6 +23,7 @@
 #include "records/RecordedHistory.h"
 #include "ui/ColorDlg.h"
 #include "ui/DialogBase.h"
+#include "ui/HeaderCtrlEx.h"
 #include "ui/Prompter.h"
 #include "ui/VarnelDlgServices.h"
 
@@ -174,13 +175,8 @@ class CVarnelDlg : public DialogBase {
 
     // The file list (VarnelDlgList.cpp).
     void setUpFileList();
-    void hideColumn(int column);
-    void keepHiddenColumnsLast();
     static LRESULT CALLBACK fileListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
-    // Header item `column` itself when it is visible, else the first visible column to its left
-    // in the display order; -1 when there is none.
-    int nearestVisibleColumn(int column) const;
     void onDividerDoubleClick(int column);
     LRESULT onListNotify(NMHDR& header);
     void openContextMenu(POINT screen);
@@ -205,6 +201,7 @@ class CVarnelDlg : public DialogBase {
 
     HWND fileList_ = nullptr;
     HWND fileListHeader_ = nullptr;
+    CHeaderCtrlEx header_;
     HWND statusBar_ = nullptr;
     HWND moveUpButton_ = nullptr;
     HWND moveDownButton_ = nullptr;
@@ -217,7 +214,6 @@ class CVarnelDlg : public DialogBase {
     RecordedHistory history_;
     SortOrder sortOrder_;
     Win32Collator collator_;
-    std::vector<bool> columnVisible_;
     int selectedPage_ = 0;
     int pageTop_ = kPageTop;
     int currentRow_ = -1;

@@ -21,7 +21,6 @@ void CVarnelDlg::setUpFileList() {
         list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP);
     while (ListView_DeleteColumn(list, 0)) {
     }
-    columnVisible_.clear();
     for (int c = 0; c < model_.columnCount(); ++c) {
         std::u16string header = model_.column(c).header;
         LVCOLUMNW column{};
@@ -30,10 +29,14 @@ void CVarnelDlg::setUpFileList() {
         column.cx = model_.column(c).width;
         column.iSubItem = c;
         ListView_InsertColumn(list, c, &column);
-        columnVisible_.push_back(true);
     }
-    hideColumn(ColOriginalName);
-    hideColumn(ColFullPath);
+    if (header_.hwnd() != fileListHeader_) {
+        header_.detach();
+        header_.attach(fileListHeader_);
+    }
+    header_.resetColumns(model_.columnCount());
+    header_.hideColumn(ColOriginalName);
+    header_.hideColumn(ColFullPath);
     // The list would size a column itself on a divider double click; ours measures the rows.
     SetWindowSubclass(list, &CVarnelDlg::fileListProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -50,22 +53,8 @@ LRESULT CALLBACK CVarnelDlg::fileListProc(HWND list, UINT message, WPARAM wParam
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-int CVarnelDlg::nearestVisibleColumn(int column) const {
-    const int count = Header_GetItemCount(fileListHeader_);
-    if (column < 0 || column >= count) return -1;
-    std::vector<int> order(static_cast<std::size_t>(count));
-    ListView_GetColumnOrderArray(fileList_, count, order.data());
-    const auto at = std::find(order.begin(), order.end(), column);
-    if (at == order.end()) return -1;
-    for (auto it = std::make_reverse_iterator(at + 1); it != order.rend(); ++it) {
-        const bool visible = *it >= static_cast<int>(columnVisible_.size()) || columnVisible_[*it];
-        if (visible) return *it;
-    }
-    return -1;
-}
-
 void CVarnelDlg::onDividerDoubleClick(int column) {
-    const int target = nearestVisibleColumn(column);
+    const int target = header_.nearestVisibleColumn(column);
     if (target < 0 || model_.rowCount() == 0) return;
     // The widest text of the column in the list's font, and a margin for the cell's padding.
     HDC dc = GetDC(fileList_);
@@ -84,38 +73,6 @@ void CVarnelDlg::onDividerDoubleClick(int column) {
     ListView_SetColumnWidth(fileList_, target, widest + 12);
 }
 
-void CVarnelDlg::hideColumn(int column) {
-    if (column < 0 || column >= static_cast<int>(columnVisible_.size())) return;
-    if (!columnVisible_[column]) return;
-    columnVisible_[column] = false;
-    ListView_SetColumnWidth(item(IDC_FILE_LIST), column, 0);
-    keepHiddenColumnsLast();
-}
-
-void CVarnelDlg::keepHiddenColumnsLast() {
-    HWND list = item(IDC_FILE_LIST);
-    const int count = Header_GetItemCount(ListView_GetHeader(list));
-    if (count <= 0) return;
-    std::vector<int> order(static_cast<std::size_t>(count));
-    ListView_GetColumnOrderArray(list, count, order.data());
-    // Visible columns keep their order; hidden ones go to the end, the first one met last.
-    std::vector<int> rebuilt(order.size(), -1);
-    int front = 0;
-    int back = count - 1;
-    for (int column : order) {
-        const bool visible =
-            column >= static_cast<int>(columnVisible_.size()) || columnVisible_[column];
-        if (visible) rebuilt[front++] = column;
-    }
-    for (int column : order) {
-        const bool visible =
-            column >= static_cast<int>(columnVisible_.size()) || columnVisible_[column];
-        if (!visible) rebuilt[back--] = column;
-    }
-    ListView_SetColumnOrderArray(list, count, rebuilt.data());
-    InvalidateRect(list, nullptr, TRUE);
-}
-
 std::vector<int> CVarnelDlg::selectedRows() const {
     std::vector<int> rows;
     HWND list = item(IDC_FILE_LIST);
@@ -129,25 +86,9 @@ std::vector<int> CVarnelDlg::selectedRows() const {
 LRESULT CVarnelDlg::onListNotify(NMHDR& header) {
     HWND list = fileList_;
     if (header.hwndFrom == fileListHeader_) {
-        switch (header.code) {
-            case HDN_BEGINTRACKW:
-            case HDN_BEGINTRACKA: {
-                // A hidden column cannot be widened by dragging its divider.
-                const int column = reinterpret_cast<NMHEADERW&>(header).iItem;
-                if (column >= 0 && column < static_cast<int>(columnVisible_.size()) &&
-                    !columnVisible_[column]) {
-                    SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, TRUE);
-                    return TRUE;
-                }
-                return 0;
-            }
-            case HDN_ENDDRAG:
-                // The new order is in place only after this notification; fix it up then.
-                PostMessageW(hwnd(), kKeepHiddenColumnsLast, 0, 0);
-                return 0;
-            default:
-                return 0;
-        }
+        // The new order is in place only after this notification; fix it up then.
+        if (header.code == HDN_ENDDRAG) PostMessageW(hwnd(), kKeepHiddenColumnsLast, 0, 0);
+        return 0;
     }
     switch (header.code) {
         case LVN_GETDISPINFOW: {

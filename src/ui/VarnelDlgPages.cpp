@@ -65,7 +65,7 @@ void CVarnelDlg::onTabChanged() {
         const int last = model_.columnCount() - 1;
         ListView_DeleteColumn(list, last);
         model_.deleteColumn(last);
-        if (static_cast<int>(columnVisible_.size()) > last) columnVisible_.resize(last);
+        header_.columnsRemovedFrom(last);
     }
 
     int focus = 0;

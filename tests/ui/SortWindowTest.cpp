@@ -103,6 +103,68 @@ TEST_F(SortWindowTest, AHeaderDroppedAtTheRightLeavesTheHiddenColumnsLast) {
     EXPECT_EQ(ListView_GetColumnWidth(list, ColFullPath), 0);
 }
 
+TEST_F(SortWindowTest, DividersDragColumnsDownToNothingAndOpenThemAgain) {
+    HWND list = item(IDC_FILE_LIST);
+    HWND header = ListView_GetHeader(list);
+    auto send = [&](UINT message, int x) {
+        SendMessageW(header, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, 5));
+    };
+    auto drag = [&](int from, int to) {
+        send(WM_LBUTTONDOWN, from);
+        send(WM_MOUSEMOVE, (from + to) / 2);
+        send(WM_MOUSEMOVE, to);
+        send(WM_LBUTTONUP, to);
+        pump();
+    };
+    auto cursorAt = [&](int x) {
+        POINT screen{x, 5};
+        ClientToScreen(header, &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageW(header, WM_SETCURSOR, reinterpret_cast<WPARAM>(header),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    auto rightEdge = [&](int column) {
+        RECT rect{};
+        Header_GetItemRect(header, column, &rect);
+        return static_cast<int>(rect.right);
+    };
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    HCURSOR resize = LoadCursorW(module, MAKEINTRESOURCEW(IDC_CURSOR_COLUMN_RESIZE));
+    HCURSOR open = LoadCursorW(module, MAKEINTRESOURCEW(IDC_CURSOR_COLUMN_OPEN));
+    ASSERT_NE(resize, nullptr);
+    ASSERT_NE(open, nullptr);
+
+    // Far past its left edge: width 0, not below.
+    const int nameWidth = ListView_GetColumnWidth(list, ColFileName);
+    drag(rightEdge(ColFileName), rightEdge(ColFileName) - nameWidth - 60);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColFileName), 0);
+    EXPECT_EQ(cursorAt(1), open);
+    EXPECT_EQ(cursorAt(rightEdge(ColPreview)), resize);
+    EXPECT_EQ(cursorAt(rightEdge(ColPreview) / 2), LoadCursorW(nullptr, IDC_ARROW));
+    // Its divider still grabs it and opens it again.
+    drag(1, 81);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColFileName), 80);
+
+    // Losing the pointer halfway leaves the width as it was.
+    const int previewWidth = ListView_GetColumnWidth(list, ColPreview);
+    send(WM_LBUTTONDOWN, rightEdge(ColPreview));
+    send(WM_MOUSEMOVE, rightEdge(ColPreview) + 50);
+    SetCapture(hwnd());
+    ReleaseCapture();
+    send(WM_LBUTTONUP, rightEdge(ColPreview) + 50);
+    pump();
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColPreview), previewWidth);
+
+    // Right of the last visible column the hidden ones share its divider: the drag widens the
+    // visible column and the hidden ones stay hidden.
+    const int extensionWidth = ListView_GetColumnWidth(list, ColExtension);
+    drag(rightEdge(ColExtension) + 2, rightEdge(ColExtension) + 32);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColExtension), extensionWidth + 30);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColOriginalName), 0);
+    EXPECT_EQ(ListView_GetColumnWidth(list, ColFullPath), 0);
+}
+
 TEST(UsersTextOrder, KeysCollateAsTheSystemCompares) {
     const Win32Collator collator;
     const std::u16string texts[] = {u"", u"1", u"10", u"9", u"a", u"B", u"c", u"张三", u"李四"};

@@ -6,7 +6,8 @@ so the script is the source of truth and the pictures are its output. The build 
 
     python3 src/ui/res/draw_bitmaps.py OUTPUT_FOLDER
 
-which writes OUTPUT_FOLDER/bitmaps/*.bmp and OUTPUT_FOLDER/Tessary.ico, where the resource
+which writes OUTPUT_FOLDER/bitmaps/*.bmp, OUTPUT_FOLDER/cursors/*.cur and
+OUTPUT_FOLDER/Tessary.ico, where the resource
 compiler finds them. The file names carry the resource id so the .rc file and the pictures
 cannot drift apart silently.
 """
@@ -497,6 +498,65 @@ def save_icon(path, sizes=(16, 32, 48)):
         f.write(out)
 
 
+# --- the header's cursors -------------------------------------------------------------------
+# Black shapes with a white rim on a transparent 32 x 32 ground, one bit per pixel, so that
+# they show on any background. Both point left and right from the hot spot at (15, 15).
+CURSOR_SIZE = 32
+
+
+def column_cursor_shape(open_column):
+    black = set()
+    # The divider: one bar, or for a column of width 0 two thin bars with the gap between them.
+    bars = (13, 17) if open_column else (15, 16)
+    for x in bars:
+        for y in range(7, 25):
+            black.add((x, y))
+    # The arrows' shafts, from the bars outwards, and their heads.
+    inner_left, inner_right = bars[0] - 1, bars[-1] + 1
+    for y in (15, 16):
+        for x in range(6, inner_left):
+            black.add((x, y))
+        for x in range(inner_right + 1, 26):
+            black.add((x, y))
+    for d in range(4):
+        for y in range(15 - d, 17 + d):
+            black.add((3 + d, y))
+            black.add((28 - d, y))
+    return black
+
+
+def save_cursor(path, black, hotspot):
+    size = CURSOR_SIZE
+    white = set()
+    for (x, y) in black:
+        for dx in (-1, 0, 1):
+            for dy in (-1, 0, 1):
+                p = (x + dx, y + dy)
+                if p not in black and 0 <= p[0] < size and 0 <= p[1] < size:
+                    white.add(p)
+
+    def mask(test):
+        out = b""
+        for y in reversed(range(size)):
+            bits = 0
+            for x in range(size):
+                bits = (bits << 1) | (1 if test(x, y) else 0)
+            out += struct.pack(">I", bits)
+        return out
+    # The screen pixel becomes (screen AND and-mask) XOR xor-mask.
+    xor = mask(lambda x, y: (x, y) in white)
+    andmask = mask(lambda x, y: (x, y) not in white and (x, y) not in black)
+    palette = struct.pack("<II", 0x000000, 0xFFFFFF)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, len(xor) + len(andmask), 0,
+                         0, 2, 0)
+    data = header + palette + xor + andmask
+    out = struct.pack("<HHH", 0, 2, 1)
+    out += struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1], len(data), 22)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(out + data)
+
+
 def main():
     tile = Canvas(4, 4, BORDER)
     save_bmp(tile, "164_border_tile.bmp")
@@ -529,6 +589,10 @@ def main():
     save_bmp(dialog_button("pressed"), "248_dialog_button_pressed.bmp")
     save_bmp(dialog_button("disabled"), "249_dialog_button_disabled.bmp")
     save_icon(os.path.join(DEST, "Tessary.ico"))
+    cursors = os.path.join(DEST, "cursors")
+    save_cursor(os.path.join(cursors, "145_column_resize.cur"), column_cursor_shape(False),
+                (15, 15))
+    save_cursor(os.path.join(cursors, "146_column_open.cur"), column_cursor_shape(True), (15, 15))
 
 
 if __name__ == "__main__":

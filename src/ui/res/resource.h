@@ -6,6 +6,10 @@
 // --- icon, manifest ---------------------------------------------------------------------------
 #define IDR_MAINFRAME 232
 
+// --- cursors of the file list's header (32 x 32) ---------------------------------------------
+#define IDC_CURSOR_COLUMN_RESIZE 145      // over a divider
+#define IDC_CURSOR_COLUMN_OPEN 146        // over the divider of a column dragged to width 0
+
 // --- skinned frame: main window pieces (widths x heights in pixels) ---------------------------
 #define IDB_BORDER_TILE 164               // 4 x 4: left, right and bottom borders
 #define IDB_CAPTION_TILE 150              // 2 x 40: caption filler
