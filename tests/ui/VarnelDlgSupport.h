@@ -97,6 +97,24 @@ class WorkingFolder {
     std::filesystem::path previous_;
 };
 
+// The list's click as the list reports it, at a point in the list's client area.
+inline void listClick(HWND dialog, UINT code, POINT at) {
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
+    NMITEMACTIVATE activate{};
+    activate.hdr = {list, static_cast<UINT_PTR>(IDC_FILE_LIST), code};
+    activate.iItem = -1;
+    activate.ptAction = at;
+    SendMessageW(dialog, WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&activate));
+}
+
+inline POINT pointOfRow(HWND dialog, int row) {
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    SendMessageW(GetDlgItem(dialog, IDC_FILE_LIST), LVM_GETITEMRECT, row,
+                 reinterpret_cast<LPARAM>(&r));
+    return POINT{r.left + 20, (r.top + r.bottom) / 2};
+}
+
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { open(); }

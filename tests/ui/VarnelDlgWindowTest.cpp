@@ -14,7 +14,9 @@
 namespace tessary {
 namespace {
 
+using uitest::listClick;
 using uitest::MainWindowTest;
+using uitest::pointOfRow;
 
 RECT windowRect(HWND window) {
     RECT r{};
@@ -344,24 +346,6 @@ TEST_F(MainWindowTest, AlwaysOnTopSwitchFlips) {
     EXPECT_FALSE(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     const RECT after = windowRect(hwnd());
     EXPECT_TRUE(EqualRect(&before, &after));
-}
-
-// The list's click as the list reports it, at a point in the list's client area.
-void listClick(HWND dialog, UINT code, POINT at) {
-    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
-    NMITEMACTIVATE activate{};
-    activate.hdr = {list, static_cast<UINT_PTR>(IDC_FILE_LIST), code};
-    activate.iItem = -1;
-    activate.ptAction = at;
-    SendMessageW(dialog, WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&activate));
-}
-
-POINT pointOfRow(HWND dialog, int row) {
-    RECT r{};
-    r.left = LVIR_BOUNDS;
-    SendMessageW(GetDlgItem(dialog, IDC_FILE_LIST), LVM_GETITEMRECT, row,
-                 reinterpret_cast<LPARAM>(&r));
-    return POINT{r.left + 20, (r.top + r.bottom) / 2};
 }
 
 // Reads the context menu while it is open, then closes it.
