@@ -1,7 +1,8 @@
 // The real Tessary.exe, started as a user starts it and driven from this process by window
 // messages: the window found by its property, a second start handing over to the first, the
 // settings file (first start, a long file, one that cannot be created), the exit question
-// answered both ways, and files picked in the real open-file dialog, renamed and put back.
+// answered both ways, and files picked in the real open-file dialog, renamed, put back and
+// exported through the real save dialog.
 #include <gtest/gtest.h>
 #include <windows.h>
 // after windows.h
@@ -193,6 +194,23 @@ HWND dialogControl(HWND dialog, int id) {
     return nullptr;
 }
 
+// Types into the file name box of an open or save dialog. The dialog may still be filling its
+// boxes when it appears: the text is typed again until it stays.
+void typeFileName(HWND dialog, const std::wstring& text) {
+    constexpr int kFileNameCombo = 0x47c;  // cmb13
+    constexpr int kFileNameEdit = 0x480;   // edt1
+    HWND name = dialogControl(dialog, kFileNameCombo);
+    if (name == nullptr) name = dialogControl(dialog, kFileNameEdit);
+    ASSERT_NE(name, nullptr) << "the dialog has no file name box";
+    ASSERT_TRUE(waitFor([&] {
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        std::this_thread::sleep_for(100ms);
+        wchar_t typed[512] = {};
+        SendMessageW(name, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(typed));
+        return std::wstring(typed) == text;
+    })) << "the file name box did not keep the text";
+}
+
 std::vector<std::wstring> namesIn(const fs::path& folder) {
     std::vector<std::wstring> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -220,21 +238,7 @@ TEST_F(RunningProgram, FilesPickedInTheOpenFileDialogAreRenamedAndPutBack) {
     HWND dialog = nullptr;
     ASSERT_TRUE(waitFor([&] { return (dialog = windowOf(p.dwProcessId, false)) != nullptr; }))
         << "no open-file dialog appeared";
-    constexpr int kFileNameCombo = 0x47c;  // cmb13
-    constexpr int kFileNameEdit = 0x480;   // edt1
-    HWND name = dialogControl(dialog, kFileNameCombo);
-    if (name == nullptr) name = dialogControl(dialog, kFileNameEdit);
-    ASSERT_NE(name, nullptr) << "the dialog has no file name box";
-    // The dialog may still be filling its boxes when it appears: the text is typed again until
-    // it stays.
-    constexpr wchar_t kTyped[] = L"\"a.txt\" \"b.txt\"";
-    ASSERT_TRUE(waitFor([&] {
-        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTyped));
-        std::this_thread::sleep_for(100ms);
-        wchar_t typed[64] = {};
-        SendMessageW(name, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(typed));
-        return std::wstring(typed) == kTyped;
-    })) << "the file name box did not keep the names";
+    ASSERT_NO_FATAL_FAILURE(typeFileName(dialog, L"\"a.txt\" \"b.txt\""));
     PostMessageW(dialogControl(dialog, IDOK), BM_CLICK, 0, 0);
 
     HWND list = GetDlgItem(window, IDC_FILE_LIST);
@@ -260,6 +264,47 @@ TEST_F(RunningProgram, FilesPickedInTheOpenFileDialogAreRenamedAndPutBack) {
     EXPECT_TRUE(waitFor([&] {
         return namesIn(files) == std::vector<std::wstring>{L"a.txt", L"b.txt"};
     })) << "not put back";
+
+    // Export: a name without an extension in the save dialog gets ".txt".
+    PostMessageW(window, WM_COMMAND, ID_LIST_EXPORT, 0);
+    HWND save = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (save = windowOf(p.dwProcessId, false)) != nullptr; }))
+        << "no save dialog appeared";
+    const std::wstring exportName = (folder_ / L"列表").wstring();
+    ASSERT_NO_FATAL_FAILURE(typeFileName(save, exportName));
+    PostMessageW(dialogControl(save, IDOK), BM_CLICK, 0, 0);
+    const fs::path exported = folder_ / L"列表.txt";
+    ASSERT_TRUE(waitFor([&] { return fs::exists(exported) && !IsWindow(save); }))
+        << "nothing exported";
+    // The program says it is done in a message of its own; it is closed as a user would.
+    HWND done = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (done = windowOf(p.dwProcessId, false)) != nullptr; }));
+    PostMessageW(GetDlgItem(done, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(done); }));
+
+    std::ifstream in(exported, std::ios::binary);
+    const std::string written{std::istreambuf_iterator<char>(in), {}};
+    // Two lines of seven fields in the ANSI code page, each ended by CR LF.
+    const std::wstring listedFolder = files.wstring() + L"\\";
+    std::string ansiFolder(listedFolder.size() * 2, '\0');
+    ansiFolder.resize(static_cast<std::size_t>(WideCharToMultiByte(
+        CP_ACP, 0, listedFolder.data(), static_cast<int>(listedFolder.size()), ansiFolder.data(),
+        static_cast<int>(ansiFolder.size()), nullptr, nullptr)));
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = written.find("\r\n", at)) != std::string::npos;
+         at = end + 2) {
+        lines.push_back(written.substr(at, end - at));
+    }
+    ASSERT_EQ(lines.size(), 2u) << written;
+    EXPECT_TRUE(written.ends_with("\r\n"));
+    std::sort(lines.begin(), lines.end());
+    for (int i = 0; i < 2; ++i) {
+        const std::string name = i == 0 ? "a.txt" : "b.txt";
+        EXPECT_TRUE(lines[i].starts_with(name + "?")) << lines[i];
+        EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), '?'), 6) << lines[i];
+        EXPECT_NE(lines[i].find("?" + ansiFolder + "?"), std::string::npos) << lines[i];
+        EXPECT_TRUE(lines[i].ends_with("?txt")) << lines[i];
+    }
 }
 
 }  // namespace
