@@ -49,19 +49,25 @@ bool chooseSortOrder(SortOrder& order, int column) {
     return true;
 }
 
+std::vector<int> sortedRowOrder(int rows, const std::function<const std::u16string&(int)>& text,
+                                bool bySize, bool ascending, const Collator& collator) {
+    if (bySize) {
+        std::vector<std::uint32_t> keys(static_cast<std::size_t>(rows));
+        for (int r = 0; r < rows; ++r) keys[r] = sizeKey(text(r));
+        return orderByKeys(keys, ascending);
+    }
+    std::vector<std::string> keys(static_cast<std::size_t>(rows));
+    for (int r = 0; r < rows; ++r) keys[r] = collator.sortKey(text(r));
+    return orderByKeys(keys, ascending);
+}
+
 void sortRows(FileListModel& model, const SortOrder& order, const Collator& collator) {
     const int rows = model.rowCount();
-    std::vector<int> newOrder;
-    if (order.column == ColSize) {
-        std::vector<std::uint32_t> keys(static_cast<std::size_t>(rows));
-        for (int r = 0; r < rows; ++r) keys[r] = sizeKey(model.text(r, ColSize));
-        newOrder = orderByKeys(keys, order.ascending);
-    } else {
-        std::vector<std::string> keys(static_cast<std::size_t>(rows));
-        for (int r = 0; r < rows; ++r) keys[r] = collator.sortKey(model.text(r, order.column));
-        newOrder = orderByKeys(keys, order.ascending);
-    }
-    model.reorderRows(newOrder);
+    const auto text = [&](int row) -> const std::u16string& {
+        return model.text(row, order.column);
+    };
+    model.reorderRows(
+        sortedRowOrder(rows, text, order.column == ColSize, order.ascending, collator));
     for (int r = 0; r < rows; ++r) model.setItemValue(r, r);
 }
 

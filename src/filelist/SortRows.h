@@ -2,8 +2,10 @@
 // Sorting the file list by a column, as a click on its header asks: the direction rules, the
 // comparison of each column's texts, and the item values renumbered afterwards.
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "filelist/FileListModel.h"
 
@@ -34,6 +36,11 @@ struct SortOrder {
 // A click on column `column`'s header: the same column again reverses the direction, another
 // column sorts ascending. False, with the order unchanged, for a column that is not sorted.
 bool chooseSortOrder(SortOrder& order, int column);
+
+// The order of `rows` rows sorted by one column whose texts `text` gives: new position i holds
+// old row result[i]. `bySize` compares Size texts by their number, the rest by the collator.
+std::vector<int> sortedRowOrder(int rows, const std::function<const std::u16string&(int)>& text,
+                                bool bySize, bool ascending, const Collator& collator);
 
 // Sorts every row by the order's column and sets each row's item value to its new index. Size
 // compares the number before " KB" as an unsigned 32-bit value, so "-1 KB" (a file whose size

@@ -164,6 +164,10 @@ class CVarnelDlg : public DialogBase {
     void onListCommand(int id);
     void onRenameOne(SingleRenameOrigin origin);
 
+    // Operation records (VarnelDlgRecords.cpp).
+    void onSaveRecord();
+    void onLoadRecord();
+
     // Adding files (VarnelDlgAddFiles.cpp).
     void onPickFiles();
     void onDropFiles(HDROP drop);

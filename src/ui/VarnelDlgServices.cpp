@@ -5,10 +5,13 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/DlgAbout.h"
 #include "ui/DlgEditOne.h"
+#include "ui/RestoreDlg.h"
 
 namespace tessary {
 namespace {
@@ -33,6 +36,12 @@ class DesktopShell : public MainWindowShell {
     }
     FilePick pickFiles(HWND owner, const std::u16string& initialFolder) override;
     std::optional<std::u16string> chooseExportFile(HWND owner) override;
+    std::optional<std::u16string> chooseRecordFile(HWND owner, RecordFileDialog kind) override;
+    void showRestore(HWND owner, const std::u16string& recordFile,
+                     FileSystem& fileSystem) override {
+        CRestoreDlg dialog(recordFile, fileSystem);
+        dialog.doModal(owner);
+    }
     std::optional<std::u16string> askNewName(HWND owner, const std::u16string& name,
                                              Prompter& prompter) override {
         CDlgEditOne dialog(prompter, name);
@@ -41,20 +50,42 @@ class DesktopShell : public MainWindowShell {
     }
 };
 
-std::optional<std::u16string> DesktopShell::chooseExportFile(HWND owner) {
-    // Room for a long path: the file system layer writes it in its long form when needed.
+// One file chosen in the desktop's save or open dialog; nothing when it was not confirmed.
+struct OneFileDialog {
+    const wchar_t* title;  // nullptr: the dialog's own
+    const wchar_t* filter;
+    const wchar_t* defaultExtension;
+    bool save;
+};
+
+std::optional<std::u16string> chooseOneFile(HWND owner, const OneFileDialog& spec) {
+    // Room for a long path: the file system layer uses its long form when needed.
     std::vector<wchar_t> name(32'768, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"文本文件 (*.txt)\0*.txt\0";
+    dialog.lpstrTitle = spec.title;
+    dialog.lpstrFilter = spec.filter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size() - 1);
-    dialog.lpstrDefExt = L"txt";
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    dialog.lpstrDefExt = spec.defaultExtension;
+    // The working folder stays: LastOpen.ini and help.chm are looked for there.
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    dialog.Flags |= spec.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    const BOOL chosen = spec.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    if (!chosen) return std::nullopt;
     return std::u16string(reinterpret_cast<const char16_t*>(name.data()));
+}
+
+std::optional<std::u16string> DesktopShell::chooseExportFile(HWND owner) {
+    return chooseOneFile(owner, {nullptr, L"文本文件 (*.txt)\0*.txt\0", L"txt", true});
+}
+
+std::optional<std::u16string> DesktopShell::chooseRecordFile(HWND owner, RecordFileDialog kind) {
+    const bool save = kind == RecordFileDialog::Save;
+    return chooseOneFile(owner, {save ? L"保存操作记录文件" : L"打开操作记录文件",
+                                 L"操作记录文件(*.opr)\0*.opr\0", L"opr", save});
 }
 
 constexpr DWORD kSelectionUnits = 605'000;

@@ -15,7 +15,10 @@
 
 namespace tessary {
 
+class FileSystem;
 class Prompter;
+
+enum class RecordFileDialog { Save, Open };
 
 // What the open-file dialog of a pick batch gave: how it ended and, when confirmed, the files.
 struct FilePick : PickedFiles {
@@ -39,6 +42,12 @@ class MainWindowShell {
     // The save dialog of the export: a text file, "txt" added to a name without extension, a
     // question before an existing file is replaced. Nothing when it was not confirmed.
     virtual std::optional<std::u16string> chooseExportFile(HWND owner) = 0;
+    // The save ("保存操作记录文件") or open ("打开操作记录文件") dialog of an operation record
+    // file, with "opr" added to a name without extension. Nothing when it was not confirmed.
+    virtual std::optional<std::u16string> chooseRecordFile(HWND owner, RecordFileDialog kind) = 0;
+    // The restore dialog on a record file, modal; it renames through `fileSystem`.
+    virtual void showRestore(HWND owner, const std::u16string& recordFile,
+                             FileSystem& fileSystem) = 0;
     // The single-file rename dialog opened on `name`: the new name after "改名", nothing after
     // "返回". Its messages go through the prompter.
     virtual std::optional<std::u16string> askNewName(HWND owner, const std::u16string& name,

@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "UiTestSupport.h"
 #include "VarnelDlgSupport.h"
+#include "records/OprFile.h"
+#include "records/win32/Win32FileSystem.h"
 #include "ui/ColorButton.h"
 #include "ui/ColorDlg.h"
 #include "ui/ColorSB.h"
@@ -21,6 +25,7 @@
 #include "ui/DlgProgress.h"
 #include "ui/MyStatic.h"
 #include "ui/MyTabCtrl.h"
+#include "ui/RestoreDlg.h"
 #include "ui/res/resource.h"
 
 namespace tessary {
@@ -178,6 +183,28 @@ TEST_F(Pictures, ProgressWindow) {
     }
     savePicture(progress.hwnd(), L"dlg_progress");
     DestroyWindow(progress.hwnd());
+}
+
+TEST_F(Pictures, RestoreDialogWithFoundAndMissingFiles) {
+    uitest::WorkingFolder folder;
+    const std::u16string dir = folder.listPath();
+    std::vector<OprRecord> records;
+    for (int i = 1; i <= 6; ++i) {
+        const std::u16string n = std::u16string(1, static_cast<char16_t>(u'0' + i));
+        records.push_back({dir, u"IMG_000" + n + u".jpg", u"旅行照片_" + n + u".jpg"});
+        // The third and the fifth have gone since the record was saved.
+        if (i != 3 && i != 5) {
+            std::ofstream(folder.path() / records.back().currentName) << std::string(i * 900, 'x');
+        }
+    }
+    std::ofstream(folder.path() / "r.opr", std::ios::binary)
+        << *encodeOpr(SavingTime{2026, 12, 3, 9, 21, 7, 0, 0}, records);
+    Win32FileSystem fs;
+    uitest::ScriptedPrompter prompter;
+    CRestoreDlg dialog((folder.path() / "r.opr").u16string(), fs, &prompter);
+    ASSERT_NE(dialog.createModeless(nullptr), nullptr);
+    savePicture(dialog.hwnd(), L"dlg_restore");
+    DestroyWindow(dialog.hwnd());
 }
 
 class MainWindowPictures : public uitest::MainWindowTest {

@@ -56,6 +56,19 @@ class RecordingShell : public MainWindowShell {
         return exportFile;
     }
 
+    // What the record dialogs answer, which ones were opened, and the files the restore dialog
+    // was opened on.
+    std::optional<std::u16string> recordFile;
+    std::vector<RecordFileDialog> recordAsked;
+    std::vector<std::u16string> restoreShown;
+    std::optional<std::u16string> chooseRecordFile(HWND, RecordFileDialog kind) override {
+        recordAsked.push_back(kind);
+        return recordFile;
+    }
+    void showRestore(HWND, const std::u16string& file, FileSystem&) override {
+        restoreShown.push_back(file);
+    }
+
     // The single-file rename dialog's answer, and the names it was opened on.
     std::optional<std::u16string> newName;
     std::vector<std::u16string> renameAsked;

@@ -96,6 +96,8 @@
 #define IDC_PROGRESS_TEXT 1305
 
 // --- single-file rename ------------------------------------------------------------------------
+#define IDD_RESTORE 132                   // its list is 1001 (IDC_FILE_LIST), its "返回" IDCANCEL
+#define IDC_RESTORE_BUTTON 1015           // "还原"
 #define IDD_DLG_EDIT_ONE 223              // its edits are 1009 (the name) and 1010 (the new name)
 #define IDC_EDIT_ONE_OLD_LABEL 1306
 #define IDC_EDIT_ONE_NEW_LABEL 1307
