@@ -36,7 +36,7 @@ std::wstring picturesDir() {
     return dir != nullptr ? dir : L"";
 }
 
-void savePicture(HWND window, const std::wstring& name) {
+void savePicture(HWND window, const std::wstring& name, bool printChildren = false) {
     uitest::pumpMessages();
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -45,6 +45,20 @@ void savePicture(HWND window, const std::wstring& name) {
     GetWindowRect(window, &r);
     uitest::Surface s(r.right - r.left, r.bottom - r.top);
     ASSERT_TRUE(PrintWindow(window, s.dc(), 0));
+    if (printChildren) {
+        // A plain dialog leaves its controls out of its own print: each one prints itself.
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(child)) continue;
+            RECT c{};
+            GetWindowRect(child, &c);
+            uitest::Surface piece(c.right - c.left, c.bottom - c.top);
+            SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(piece.dc()),
+                         PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+            BitBlt(s.dc(), c.left - r.left, c.top - r.top, piece.width(), piece.height(),
+                   piece.dc(), 0, 0, SRCCOPY);
+        }
+    }
     ASSERT_TRUE(s.save(picturesDir() + L"\\" + name + L".bmp"));
 }
 
@@ -203,7 +217,7 @@ TEST_F(Pictures, RestoreDialogWithFoundAndMissingFiles) {
     uitest::ScriptedPrompter prompter;
     CRestoreDlg dialog((folder.path() / "r.opr").u16string(), fs, &prompter);
     ASSERT_NE(dialog.createModeless(nullptr), nullptr);
-    savePicture(dialog.hwnd(), L"dlg_restore");
+    savePicture(dialog.hwnd(), L"dlg_restore", true);
     DestroyWindow(dialog.hwnd());
 }
 
