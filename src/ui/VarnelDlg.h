@@ -167,6 +167,8 @@ class CVarnelDlg : public DialogBase {
     // Operation records (VarnelDlgRecords.cpp).
     void onSaveRecord();
     void onLoadRecord();
+    void onRecordedApply();
+    void onRecordedUndo();
 
     // Adding files (VarnelDlgAddFiles.cpp).
     void onPickFiles();

@@ -68,6 +68,12 @@ void CVarnelDlg::mapCommands() {
     onCommand(ID_TOPMOST, [this] { onTopmost(); });
     for (int id : {ID_SAVE_RECORD, ID_SAVE_RECORD_TB}) onCommand(id, [this] { onSaveRecord(); });
     for (int id : {ID_LOAD_RECORD, ID_LOAD_RECORD_TB}) onCommand(id, [this] { onLoadRecord(); });
+    for (int id : {ID_RECORDED_APPLY, ID_RECORDED_APPLY_TB}) {
+        onCommand(id, [this] { onRecordedApply(); });
+    }
+    for (int id : {ID_RECORDED_UNDO, ID_RECORDED_UNDO_TB}) {
+        onCommand(id, [this] { onRecordedUndo(); });
+    }
     for (int id : {IDC_NEW_EXT, IDC_NEW_NAME, IDC_INS_TEXT, IDC_REP_FIND, IDC_REP_WITH, IDC_REP_RUN,
                    IDC_ADV_SEP, IDC_ADV_REPL}) {
         onCommandNotify(id, [this, id](UINT code) {

@@ -1,7 +1,8 @@
-// Operation records in the main window: saving the list's names to a record file, and loading
-// one into the restore dialog.
+// Operation records in the main window: saving the list's names to a record file, loading one
+// into the restore dialog, and the recorded apply and undo that keep a history of batches.
 
 #include "records/OprFile.h"
+#include "records/RecordedHistory.h"
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
 
@@ -25,6 +26,25 @@ void CVarnelDlg::onLoadRecord() {
         shell_->chooseRecordFile(hwnd(), RecordFileDialog::Open);
     if (!path) return;
     shell_->showRestore(hwnd(), *path, *fileSystem_);
+}
+
+void CVarnelDlg::onRecordedApply() {
+    const RecordedApplyResult result =
+        recordedApply(model_, *fileSystem_, history_, itemText(IDC_NEW_EXT));
+    modelChanged();
+    if (!result.ran) return;
+    const int answer = prompter_->platformMessageBox(result.question, kMessageBoxCaption,
+                                                     prompt::kYesNo | prompt::kIconInformation);
+    if (answer == prompt::kAnswerYes) {
+        onSaveRecord();
+    } else {
+        applyEffects(recordedApplyDeclined());
+    }
+}
+
+void CVarnelDlg::onRecordedUndo() {
+    applyEffects(recordedUndo(model_, *fileSystem_, history_));
+    modelChanged();
 }
 
 }  // namespace tessary

@@ -1,12 +1,14 @@
 // Operation records in the window: saving the list to a record file and loading one through
 // their dialogs, and the restore dialog on real files.
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
 #include "VarnelDlgSupport.h"
 #include "filelist/AddFiles.h"
 #include "records/OprFile.h"
+#include "records/RecordedHistory.h"
 #include "records/win32/Win32FileSystem.h"
 #include "ui/RestoreDlg.h"
 
@@ -56,6 +58,66 @@ TEST_F(MainWindowTest, SavingARecordWritesTheListAndLoadingOneOpensTheRestoreDia
     shell_.recordFile.reset();
     SendMessageW(hwnd(), WM_COMMAND, ID_LOAD_RECORD, 0);
     EXPECT_EQ(shell_.restoreShown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, RecordedBatchesGoBackOneByOneAndNeverRenameTheWrongFile) {
+    Win32FileSystem fs;
+    const std::filesystem::path files = folder_.path() / u"照片";
+    std::filesystem::create_directory(files);
+    for (const char16_t* name : {u"b.txt", u"a.txt"}) {
+        std::ofstream(files / name) << "x";
+        addQueuedFile(window_->model(), 0, (files / name).u16string(), fs);
+    }
+    window_->modelChanged();
+    auto onDisk = [&] {
+        std::vector<std::u16string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(files)) {
+            names.push_back(entry.path().filename().u16string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    using Names = std::vector<std::u16string>;
+
+    // Not saved: the hint says how to save later.
+    setText(IDC_NEW_EXT, u"md");
+    click(IDC_PREVIEW);
+    prompter_.answerMessageBox(prompt::kAnswerNo);
+    SendMessageW(hwnd(), WM_COMMAND, ID_RECORDED_APPLY, 0);
+    EXPECT_EQ(onDisk(), (Names{u"a.md", u"b.md"}));
+    ASSERT_EQ(prompter_.shown().size(), 1u);
+    EXPECT_EQ(prompter_.shown()[0].text, kRecordedApplyQuestion);
+    EXPECT_EQ(statusPane(0), kRecordedApplyNotSavedHint);
+    // The same extension again renames nothing and asks nothing.
+    SendMessageW(hwnd(), WM_COMMAND, ID_RECORDED_APPLY_TB, 0);
+    EXPECT_EQ(prompter_.shown().size(), 1u);
+
+    // Saved: Yes runs the save command.
+    setText(IDC_NEW_EXT, u"log");
+    click(IDC_PREVIEW);
+    prompter_.answerMessageBox(prompt::kAnswerYes);
+    const std::filesystem::path record = files / u"batch.opr";
+    shell_.recordFile = record.u16string();
+    SendMessageW(hwnd(), WM_COMMAND, ID_RECORDED_APPLY, 0);
+    EXPECT_EQ(onDisk(), (Names{u"a.log", u"b.log", u"batch.opr"}));
+    EXPECT_EQ(statusPane(1), u"提示：操作记录已成功保存到 " + record.u16string());
+
+    SendMessageW(hwnd(), WM_COMMAND, ID_RECORDED_UNDO, 0);
+    EXPECT_EQ(onDisk(), (Names{u"a.md", u"b.md", u"batch.opr"}));
+    EXPECT_EQ(text(IDC_NEW_EXT), u"md");
+
+    // Sorted since: the first batch's rows now hold other files, which stay as they are.
+    NMLISTVIEW click{};
+    click.hdr = {item(IDC_FILE_LIST), static_cast<UINT_PTR>(IDC_FILE_LIST),
+                 static_cast<UINT>(LVN_COLUMNCLICK)};
+    click.iSubItem = ColFileName;
+    SendMessageW(hwnd(), WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click));
+    ASSERT_EQ(listText(0, ColFileName), u"b.md");
+    SendMessageW(hwnd(), WM_COMMAND, ID_RECORDED_UNDO_TB, 0);
+    EXPECT_EQ(onDisk(), (Names{u"a.md", u"b.md", u"batch.opr"}));
+    EXPECT_EQ(listText(0, ColStatus), u"失败");
+    EXPECT_EQ(listText(1, ColStatus), u"失败");
+    EXPECT_EQ(text(IDC_NEW_EXT), u"");
 }
 
 class RestoreDialogTest : public ::testing::Test {
