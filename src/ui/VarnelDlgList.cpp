@@ -146,6 +146,14 @@ void CVarnelDlg::openContextMenu(POINT screen) {
             EnableMenuItem(popup, static_cast<UINT>(i), MF_BYPOSITION | MF_GRAYED);
         }
     }
+    // The commands of the record history and of the window, in their own submenu.
+    auto grey = [popup](UINT id, bool off) {
+        EnableMenuItem(popup, id, MF_BYCOMMAND | (off ? MF_GRAYED : MF_ENABLED));
+    };
+    grey(ID_RECORDED_APPLY, model_.rowCount() == 0);
+    grey(ID_SAVE_RECORD, model_.rowCount() == 0);
+    grey(ID_RECORDED_UNDO, history_.empty());
+    CheckMenuItem(popup, ID_TOPMOST, MF_BYCOMMAND | (topmost_ ? MF_CHECKED : MF_UNCHECKED));
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr);
     DestroyMenu(loaded);
 }

@@ -97,6 +97,8 @@ struct MenuItem {
     std::wstring text;
     bool separator;
     bool enabled;
+    bool checked;
+    std::vector<MenuItem> submenu;
 };
 
 std::vector<MenuItem> menuItems(HMENU menu) {
@@ -105,12 +107,14 @@ std::vector<MenuItem> menuItems(HMENU menu) {
         wchar_t text[128] = {};
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
         info.dwTypeData = text;
         info.cch = 128;
         GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-        items.push_back({info.wID, text, (info.fType & MFT_SEPARATOR) != 0,
-                         (info.fState & (MFS_DISABLED | MFS_GRAYED)) == 0});
+        items.push_back(
+            {info.wID, text, (info.fType & MFT_SEPARATOR) != 0,
+             (info.fState & (MFS_DISABLED | MFS_GRAYED)) == 0, (info.fState & MFS_CHECKED) != 0,
+             info.hSubMenu != nullptr ? menuItems(info.hSubMenu) : std::vector<MenuItem>{}});
     }
     return items;
 }
@@ -404,10 +408,13 @@ TEST_F(MainWindowTest, ContextMenuOnAnEmptyListOffersOnlyAddAndRefresh) {
         {32858, L"把列表中所有项信息导出到文本文件(&X)"},
         {0, L""},
         {32859, L"刷新列表(&F)"},
+        {0, L""},
     };
     const std::vector<MenuItem>& items = MenuReader::items;
-    ASSERT_EQ(items.size(), expected.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    ASSERT_EQ(items.size(), expected.size() + 1);
+    EXPECT_EQ(items.back().text, L"更名选项(&O)");
+    EXPECT_FALSE(items.back().submenu.empty());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
         if (expected[i].first == 0) {
             EXPECT_TRUE(items[i].separator) << i;
             continue;
@@ -417,6 +424,75 @@ TEST_F(MainWindowTest, ContextMenuOnAnEmptyListOffersOnlyAddAndRefresh) {
         const bool shouldBeOn = items[i].id == 32811 || items[i].id == 32859;
         EXPECT_EQ(items[i].enabled, shouldBeOn) << items[i].id;
     }
+}
+
+TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
+    auto submenu = [&] {
+        MenuReader::arm();
+        listClick(hwnd(), NM_RCLICK, POINT{40, 40});
+        pump();
+        EXPECT_TRUE(MenuReader::ran);
+        return MenuReader::items.empty() ? std::vector<MenuItem>{}
+                                         : MenuReader::items.back().submenu;
+    };
+    const std::vector<std::pair<UINT, std::wstring>> expected = {
+        {ID_RECORDED_APPLY, L"应用(&A)"},
+        {ID_RECORDED_UNDO, L"撤销(&U)"},
+        {0, L""},
+        {ID_SAVE_RECORD, L"保存操作记录(S)...\tCtrl+S"},
+        {ID_LOAD_RECORD, L"载入保存记录(&L)...\tCtrl+O"},
+        {0, L""},
+        {ID_TOPMOST, L"前端显示(&F)"},
+        {ID_PLAIN_ABOUT, L"关于(&A)"},
+        {ID_QUIT_AT_ONCE, L"退出(&E)"},
+    };
+    std::vector<MenuItem> items = submenu();
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].separator, expected[i].first == 0) << i;
+        if (items[i].separator) continue;
+        EXPECT_EQ(items[i].id, expected[i].first);
+        EXPECT_EQ(items[i].text, expected[i].second);
+        // An empty list without history has nothing to apply, undo or save.
+        const bool shouldBeOn = items[i].id != ID_RECORDED_APPLY &&
+                                items[i].id != ID_RECORDED_UNDO && items[i].id != ID_SAVE_RECORD;
+        EXPECT_EQ(items[i].enabled, shouldBeOn) << items[i].id;
+    }
+    EXPECT_FALSE(items[6].checked);
+
+    window_->model().insertRow(0, u"a.txt");
+    window_->modelChanged();
+    SendMessageW(hwnd(), WM_COMMAND, ID_TOPMOST, 0);
+    items = submenu();
+    ASSERT_EQ(items.size(), expected.size());
+    EXPECT_TRUE(items[0].enabled);
+    EXPECT_FALSE(items[1].enabled);
+    EXPECT_TRUE(items[3].enabled);
+    EXPECT_TRUE(items[6].checked);
+}
+
+TEST_F(MainWindowTest, CtrlSAndCtrlOSaveAndLoadARecord) {
+    window_->model().insertRow(0, u"a.txt");
+    window_->modelChanged();
+    auto press = [&](WORD key) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        MSG msg{item(IDC_NEW_EXT), WM_KEYDOWN, key, 0, 0, {}};
+        const bool taken = window_->PreTranslateMessage(msg);
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        return taken;
+    };
+    EXPECT_TRUE(press('S'));
+    EXPECT_TRUE(press('O'));
+    EXPECT_EQ(shell_.recordAsked,
+              (std::vector<RecordFileDialog>{RecordFileDialog::Save, RecordFileDialog::Open}));
+    // Without Ctrl the letters are typed as usual.
+    MSG plain{item(IDC_NEW_EXT), WM_KEYDOWN, 'S', 0, 0, {}};
+    window_->PreTranslateMessage(plain);
+    EXPECT_EQ(shell_.recordAsked.size(), 2u);
 }
 
 TEST_F(MainWindowTest, ContextMenuWithRowsOffersEverything) {
