@@ -1,8 +1,9 @@
 // The real Tessary.exe, started as a user starts it and driven from this process by window
 // messages: the window found by its property, a second start handing over to the first, the
 // settings file (first start, a long file, one that cannot be created), the exit question
-// answered both ways, and files picked in the real open-file dialog, renamed, put back and
-// exported through the real save dialog.
+// answered both ways, files picked in the real open-file dialog, renamed, put back and
+// exported through the real save dialog, and an operation record saved before quitting that
+// puts the names back after the next start.
 #include <gtest/gtest.h>
 #include <windows.h>
 // after windows.h
@@ -220,32 +221,51 @@ std::vector<std::wstring> namesIn(const fs::path& folder) {
     return names;
 }
 
-TEST_F(RunningProgram, FilesPickedInTheOpenFileDialogAreRenamedAndPutBack) {
-    const fs::path files = folder_ / L"文件";
+// Two files a.txt and b.txt in a folder the open-file dialog starts in, as the settings file
+// names it.
+fs::path twoFilesInLastFolder(const fs::path& workingFolder) {
+    const fs::path files = workingFolder / L"文件";
     fs::create_directories(files);
     std::ofstream(files / L"a.txt") << "a";
     std::ofstream(files / L"b.txt") << "b";
-    // The dialog opens in the folder the settings file names.
     const std::wstring folder = files.wstring();
-    std::ofstream(folder_ / L"LastOpen.ini", std::ios::binary)
+    std::ofstream(workingFolder / L"LastOpen.ini", std::ios::binary)
         .write(reinterpret_cast<const char*>(folder.data()),
                static_cast<std::streamsize>(folder.size() * sizeof(wchar_t)));
+    return files;
+}
 
-    const PROCESS_INFORMATION& p = start();
-    HWND window = mainWindowOf(p);
-    ASSERT_NE(window, nullptr);
-    PostMessageW(GetDlgItem(window, IDC_ADD_FILES), BM_CLICK, 0, 0);
+// The next window of the process other than its main window and `previous`.
+HWND nextDialogOf(DWORD process, HWND previous = nullptr) {
     HWND dialog = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (dialog = windowOf(p.dwProcessId, false)) != nullptr; }))
-        << "no open-file dialog appeared";
+    waitFor([&] {
+        dialog = windowOf(process, false);
+        return dialog != nullptr && dialog != previous;
+    });
+    return dialog != previous ? dialog : nullptr;
+}
+
+// Adds a.txt and b.txt through "添加文件" and the real open-file dialog.
+void pickTwoFiles(DWORD process, HWND window) {
+    PostMessageW(GetDlgItem(window, IDC_ADD_FILES), BM_CLICK, 0, 0);
+    HWND dialog = nextDialogOf(process);
+    ASSERT_NE(dialog, nullptr) << "no open-file dialog appeared";
     ASSERT_NO_FATAL_FAILURE(typeFileName(dialog, L"\"a.txt\" \"b.txt\""));
     PostMessageW(dialogControl(dialog, IDOK), BM_CLICK, 0, 0);
-
     HWND list = GetDlgItem(window, IDC_FILE_LIST);
     ASSERT_TRUE(waitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }))
         << "the two files were not added";
     // The progress window closes by itself; then the window takes input again.
     ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(window) != FALSE; }));
+}
+
+TEST_F(RunningProgram, FilesPickedInTheOpenFileDialogAreRenamedAndPutBack) {
+    const fs::path files = twoFilesInLastFolder(folder_);
+    const std::wstring folder = files.wstring();
+    const PROCESS_INFORMATION& p = start();
+    HWND window = mainWindowOf(p);
+    ASSERT_NE(window, nullptr);
+    ASSERT_NO_FATAL_FAILURE(pickTwoFiles(p.dwProcessId, window));
     // The folder of the two files is remembered in the program's own working folder.
     std::ifstream settings(folder_ / L"LastOpen.ini", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(settings), {}};
@@ -305,6 +325,53 @@ TEST_F(RunningProgram, FilesPickedInTheOpenFileDialogAreRenamedAndPutBack) {
         EXPECT_NE(lines[i].find("?" + ansiFolder + "?"), std::string::npos) << lines[i];
         EXPECT_TRUE(lines[i].ends_with("?txt")) << lines[i];
     }
+}
+
+TEST_F(RunningProgram, ARecordSavedBeforeQuittingPutsTheNamesBackAfterAStart) {
+    const fs::path files = twoFilesInLastFolder(folder_);
+    const fs::path record = folder_ / L"记录.opr";
+    {
+        const PROCESS_INFORMATION& p = start();
+        HWND window = mainWindowOf(p);
+        ASSERT_NE(window, nullptr);
+        ASSERT_NO_FATAL_FAILURE(pickTwoFiles(p.dwProcessId, window));
+        SendMessageW(GetDlgItem(window, IDC_NEW_EXT), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(L"md"));
+        SendMessageW(GetDlgItem(window, IDC_PREVIEW), BM_CLICK, 0, 0);
+        // The recorded apply renames, then asks whether to save a record: yes.
+        PostMessageW(window, WM_COMMAND, ID_RECORDED_APPLY, 0);
+        HWND question = nextDialogOf(p.dwProcessId);
+        ASSERT_NE(question, nullptr) << "no question after the recorded apply";
+        EXPECT_EQ(namesIn(files), (std::vector<std::wstring>{L"a.md", L"b.md"}));
+        PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+        HWND save = nextDialogOf(p.dwProcessId, question);
+        ASSERT_NE(save, nullptr) << "no save dialog after yes";
+        ASSERT_NO_FATAL_FAILURE(typeFileName(save, (folder_ / L"记录").wstring()));
+        PostMessageW(dialogControl(save, IDOK), BM_CLICK, 0, 0);
+        ASSERT_TRUE(waitFor([&] { return fs::exists(record) && !IsWindow(save); }))
+            << "no record saved";
+        PostMessageW(window, WM_COMMAND, ID_QUIT_AT_ONCE, 0);
+        ASSERT_TRUE(ended(p, 20'000)) << "the program did not quit";
+    }
+
+    const PROCESS_INFORMATION& p = start();
+    HWND window = mainWindowOf(p);
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_COMMAND, ID_LOAD_RECORD, 0);
+    HWND open = nextDialogOf(p.dwProcessId);
+    ASSERT_NE(open, nullptr) << "no open dialog for the record";
+    ASSERT_NO_FATAL_FAILURE(typeFileName(open, record.wstring()));
+    PostMessageW(dialogControl(open, IDOK), BM_CLICK, 0, 0);
+    HWND restore = nextDialogOf(p.dwProcessId, open);
+    ASSERT_NE(restore, nullptr) << "no restore dialog";
+    HWND rows = GetDlgItem(restore, IDC_FILE_LIST);
+    ASSERT_TRUE(waitFor([&] { return SendMessageW(rows, LVM_GETITEMCOUNT, 0, 0) == 2; }));
+    PostMessageW(GetDlgItem(restore, IDC_RESTORE_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitFor([&] {
+        return namesIn(files) == std::vector<std::wstring>{L"a.txt", L"b.txt"};
+    })) << "not put back";
+    PostMessageW(GetDlgItem(restore, IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(restore); }));
 }
 
 }  // namespace
