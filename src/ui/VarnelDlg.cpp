@@ -217,7 +217,8 @@ void CVarnelDlg::setDefaults() {
          {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"}) {
         SendMessageW(templates, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     }
-    check(IDC_MP3_SHOW_TAG, true);
+    // Cleared: the list starts without its tag columns, and the box says whether they are there.
+    check(IDC_MP3_SHOW_TAG, false);
 
     for (int id : {IDC_GRP_SEQ, IDC_LBL_SEQ_START, IDC_LBL_SEQ_STEP, IDC_LBL_SEQ_DIGITS,
                    IDC_SEQ_START, IDC_SEQ_STEP, IDC_SEQ_DIGITS, IDC_SEQ_START_SPIN,

@@ -170,6 +170,14 @@ class CVarnelDlg : public DialogBase {
     void onRecordedApply();
     void onRecordedUndo();
 
+    // MP3 tags (VarnelDlgTags.cpp).
+    void setUpTagControls();
+    void showTagColumns(bool show);
+    // Takes the tag columns away and clears "Show Tag".
+    void removeTagColumns();
+    // The list control's columns made the model's, after columns were added or removed.
+    void syncListColumns();
+
     // Adding files (VarnelDlgAddFiles.cpp).
     void onPickFiles();
     void onDropFiles(HDROP drop);

@@ -86,6 +86,7 @@ void CVarnelDlg::mapCommands() {
                    ID_LIST_OPEN_FILE, ID_LIST_REFRESH, ID_LIST_EXPORT}) {
         onCommand(id, [this, id] { onListCommand(id); });
     }
+    setUpTagControls();
 }
 
 void CVarnelDlg::onPreview() {

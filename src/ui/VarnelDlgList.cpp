@@ -154,6 +154,8 @@ void CVarnelDlg::openContextMenu(POINT screen) {
     grey(ID_SAVE_RECORD, model_.rowCount() == 0);
     grey(ID_RECORDED_UNDO, history_.empty());
     CheckMenuItem(popup, ID_TOPMOST, MF_BYCOMMAND | (topmost_ ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(popup, ID_SHOW_TAG_MENU,
+                  MF_BYCOMMAND | (checked(IDC_MP3_SHOW_TAG) ? MF_CHECKED : MF_UNCHECKED));
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr);
     DestroyMenu(loaded);
 }

@@ -60,13 +60,7 @@ void CVarnelDlg::onTabChanged() {
     showOperationObject(page >= PageInsert && page <= PageAdvanced);
 
     // The tag columns belong to the page that showed them.
-    HWND list = item(IDC_FILE_LIST);
-    while (model_.columnCount() > kFixedColumnCount) {
-        const int last = model_.columnCount() - 1;
-        ListView_DeleteColumn(list, last);
-        model_.deleteColumn(last);
-        header_.columnsRemovedFrom(last);
-    }
+    removeTagColumns();
 
     int focus = 0;
     if (page == PageInsert) focus = IDC_INS_TEXT;

@@ -442,6 +442,8 @@ TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
         {ID_SAVE_RECORD, L"保存操作记录(S)...\tCtrl+S"},
         {ID_LOAD_RECORD, L"载入保存记录(&L)...\tCtrl+O"},
         {0, L""},
+        {ID_SHOW_TAG_MENU, L"Show Tag"},
+        {0, L""},
         {ID_TOPMOST, L"前端显示(&F)"},
         {ID_PLAIN_ABOUT, L"关于(&A)"},
         {ID_QUIT_AT_ONCE, L"退出(&E)"},
@@ -459,6 +461,7 @@ TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
         EXPECT_EQ(items[i].enabled, shouldBeOn) << items[i].id;
     }
     EXPECT_FALSE(items[6].checked);
+    EXPECT_FALSE(items[8].checked);
 
     window_->model().insertRow(0, u"a.txt");
     window_->modelChanged();
@@ -468,7 +471,7 @@ TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
     EXPECT_TRUE(items[0].enabled);
     EXPECT_FALSE(items[1].enabled);
     EXPECT_TRUE(items[3].enabled);
-    EXPECT_TRUE(items[6].checked);
+    EXPECT_TRUE(items[8].checked);
 }
 
 TEST_F(MainWindowTest, CtrlSAndCtrlOSaveAndLoadARecord) {

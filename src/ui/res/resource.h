@@ -246,3 +246,4 @@
 #define ID_CLEAR_LIST_MENU 32820
 #define ID_REMOVE_SELECTED_MENU 32821
 #define ID_BULK_TAG_EDIT 32848
+#define ID_SHOW_TAG_MENU 32890          // "Show Tag" in the list's submenu

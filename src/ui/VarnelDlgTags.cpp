@@ -1,0 +1,76 @@
+// MP3 tags in the main window: "Show Tag" with the tag columns of the file list, and the
+// controls that compose a naming template out of tag tokens.
+
+#include "app/AnsiCodePage.h"
+#include "res/resource.h"
+#include "tags/TagColumns.h"
+#include "tags/TagTemplates.h"
+#include "ui/VarnelDlg.h"
+
+namespace tessary {
+
+void CVarnelDlg::setUpTagControls() {
+    onCommandNotify(IDC_MP3_SHOW_TAG, [this](UINT code) {
+        if (code == BN_CLICKED) showTagColumns(checked(IDC_MP3_SHOW_TAG));
+    });
+    onCommand(ID_SHOW_TAG_MENU, [this] {
+        const bool show = !checked(IDC_MP3_SHOW_TAG);
+        CheckDlgButton(hwnd(), IDC_MP3_SHOW_TAG, show ? BST_CHECKED : BST_UNCHECKED);
+        showTagColumns(show);
+    });
+    onCommandNotify(IDC_MP3_TEMPLATE, [this](UINT code) {
+        if (code != CBN_SELCHANGE) return;
+        const int index =
+            static_cast<int>(SendMessageW(item(IDC_MP3_TEMPLATE), CB_GETCURSEL, 0, 0));
+        setItemText(IDC_MP3_STYLE, chooseTemplate(itemText(IDC_MP3_STYLE), index));
+    });
+    const std::pair<int, TagToken> tokens[] = {
+        {IDC_MP3_ARTIST, TagToken::Artist}, {IDC_MP3_TITLE, TagToken::Title},
+        {IDC_MP3_ALBUM, TagToken::Album},   {IDC_MP3_YEAR, TagToken::Year},
+        {IDC_MP3_GENRE, TagToken::Genre},   {IDC_MP3_SEQ, TagToken::Sequence},
+        {IDC_MP3_TRACK, TagToken::Track},
+    };
+    for (const auto& [id, token] : tokens) {
+        onCommand(id, [this, token] {
+            setItemText(IDC_MP3_STYLE, appendToken(itemText(IDC_MP3_STYLE), token));
+        });
+    }
+    onCommand(IDC_MP3_CLEAR, [this] { setItemText(IDC_MP3_STYLE, clearStyle()); });
+}
+
+void CVarnelDlg::showTagColumns(bool show) {
+    refreshTagColumns(model_, show, *makeSystemTagFiles(), *makeSystemAnsiCodePage());
+    syncListColumns();
+    modelChanged();
+}
+
+void CVarnelDlg::removeTagColumns() {
+    if (model_.columnCount() > kFixedColumnCount) {
+        refreshTagColumns(model_, false, *makeSystemTagFiles(), *makeSystemAnsiCodePage());
+        syncListColumns();
+    }
+    // The box says whether the columns are there.
+    CheckDlgButton(hwnd(), IDC_MP3_SHOW_TAG, BST_UNCHECKED);
+}
+
+void CVarnelDlg::syncListColumns() {
+    HWND list = fileList_;
+    int shown = Header_GetItemCount(fileListHeader_);
+    while (shown > model_.columnCount()) ListView_DeleteColumn(list, --shown);
+    header_.columnsRemovedFrom(shown);
+    for (; shown < model_.columnCount(); ++shown) {
+        std::u16string title = model_.column(shown).header;
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
+        column.fmt = LVCFMT_LEFT;
+        column.pszText = reinterpret_cast<wchar_t*>(title.data());
+        column.cx = model_.column(shown).width;
+        column.iSubItem = shown;
+        ListView_InsertColumn(list, shown, &column);
+        header_.columnAdded();
+    }
+    // New columns go to the end of the display order; the hidden ones stay behind them.
+    header_.keepHiddenColumnsLast();
+}
+
+}  // namespace tessary
