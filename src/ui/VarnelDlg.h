@@ -173,6 +173,7 @@ class CVarnelDlg : public DialogBase {
     // MP3 tags (VarnelDlgTags.cpp).
     void setUpTagControls();
     void showTagColumns(bool show);
+    void onBulkTagEdit();
     // Takes the tag columns away and clears "Show Tag".
     void removeTagColumns();
     // The list control's columns made the model's, after columns were added or removed.

@@ -152,6 +152,7 @@ void CVarnelDlg::openContextMenu(POINT screen) {
     };
     grey(ID_RECORDED_APPLY, model_.rowCount() == 0);
     grey(ID_SAVE_RECORD, model_.rowCount() == 0);
+    grey(ID_BULK_TAG_EDIT, model_.rowCount() == 0);
     grey(ID_RECORDED_UNDO, history_.empty());
     CheckMenuItem(popup, ID_TOPMOST, MF_BYCOMMAND | (topmost_ ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(popup, ID_SHOW_TAG_MENU,

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/DialogEditTag.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgEditOne.h"
 #include "ui/RestoreDlg.h"
@@ -40,6 +41,10 @@ class DesktopShell : public MainWindowShell {
     void showRestore(HWND owner, const std::u16string& recordFile,
                      FileSystem& fileSystem) override {
         CRestoreDlg dialog(recordFile, fileSystem);
+        dialog.doModal(owner);
+    }
+    void editTags(HWND owner, TagEditor& editor, Prompter& prompter) override {
+        CDialogEditTag dialog(editor, prompter);
         dialog.doModal(owner);
     }
     std::optional<std::u16string> askNewName(HWND owner, const std::u16string& name,

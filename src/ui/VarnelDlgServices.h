@@ -17,6 +17,7 @@ namespace tessary {
 
 class FileSystem;
 class Prompter;
+class TagEditor;
 
 enum class RecordFileDialog { Save, Open };
 
@@ -48,6 +49,8 @@ class MainWindowShell {
     // The restore dialog on a record file, modal; it renames through `fileSystem`.
     virtual void showRestore(HWND owner, const std::u16string& recordFile,
                              FileSystem& fileSystem) = 0;
+    // The tag editor of a bulk edit, modal; its messages go through the prompter.
+    virtual void editTags(HWND owner, TagEditor& editor, Prompter& prompter) = 0;
     // The single-file rename dialog opened on `name`: the new name after "改名", nothing after
     // "返回". Its messages go through the prompter.
     virtual std::optional<std::u16string> askNewName(HWND owner, const std::u16string& name,

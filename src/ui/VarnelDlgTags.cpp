@@ -1,8 +1,12 @@
-// MP3 tags in the main window: "Show Tag" with the tag columns of the file list, and the
-// controls that compose a naming template out of tag tokens.
+// MP3 tags in the main window: "Show Tag" with the tag columns of the file list, the bulk
+// edit of the selected files' tags, and the controls that compose a naming template out of
+// tag tokens.
+
+#include <memory>
 
 #include "app/AnsiCodePage.h"
 #include "res/resource.h"
+#include "tags/TagBulkEdit.h"
 #include "tags/TagColumns.h"
 #include "tags/TagTemplates.h"
 #include "ui/VarnelDlg.h"
@@ -36,6 +40,18 @@ void CVarnelDlg::setUpTagControls() {
         });
     }
     onCommand(IDC_MP3_CLEAR, [this] { setItemText(IDC_MP3_STYLE, clearStyle()); });
+    onCommand(ID_BULK_TAG_EDIT, [this] { onBulkTagEdit(); });
+}
+
+void CVarnelDlg::onBulkTagEdit() {
+    const std::optional<BulkList> files = collectBulkList(model_, selectedRows());
+    if (!files) return;
+    const std::unique_ptr<TagFiles> tagFiles = makeSystemTagFiles();
+    const std::unique_ptr<AnsiCodePage> codePage = makeSystemAnsiCodePage();
+    TagEditor editor(*files, *tagFiles, *codePage);
+    shell_->editTags(hwnd(), editor, *prompter_);
+    updateRowsAfterTagEdit(model_, editor.files(), editor.written(), *tagFiles, *codePage);
+    modelChanged();
 }
 
 void CVarnelDlg::showTagColumns(bool show) {

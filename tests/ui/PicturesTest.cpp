@@ -12,12 +12,15 @@
 
 #include "UiTestSupport.h"
 #include "VarnelDlgSupport.h"
+#include "app/AnsiCodePage.h"
 #include "records/OprFile.h"
 #include "records/win32/Win32FileSystem.h"
+#include "tags/Id3v1.h"
 #include "ui/ColorButton.h"
 #include "ui/ColorDlg.h"
 #include "ui/ColorSB.h"
 #include "ui/ColorStatic.h"
+#include "ui/DialogEditTag.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgEditOne.h"
 #include "ui/DlgMsg.h"
@@ -219,6 +222,39 @@ TEST_F(Pictures, RestoreDialogWithFoundAndMissingFiles) {
     ASSERT_NE(dialog.createModeless(nullptr), nullptr);
     savePicture(dialog.hwnd(), L"dlg_restore", true);
     DestroyWindow(dialog.hwnd());
+}
+
+TEST_F(Pictures, TagEditorForOneAndForSeveralFiles) {
+    uitest::WorkingFolder folder;
+    const std::unique_ptr<AnsiCodePage> codePage = makeSystemAnsiCodePage();
+    const std::unique_ptr<TagFiles> tagFiles = makeSystemTagFiles();
+    BulkList files;
+    for (int i = 1; i <= 3; ++i) {
+        Id3v1Fields fields;
+        fields.title = u"第" + std::u16string(1, static_cast<char16_t>(u'0' + i)) + u"首歌";
+        fields.artist = u"邓丽君";
+        fields.album = u"淡淡幽情";
+        fields.year = u"1983";
+        fields.hasTrack = true;
+        fields.track = static_cast<std::uint8_t>(i);
+        fields.genre = 13;
+        const TagBlock tag = encodeTagBlock(fields, *codePage);
+        const std::u16string path = folder.listPath() + u"歌" +
+                                    std::u16string(1, static_cast<char16_t>(u'0' + i)) + u".mp3";
+        std::ofstream(std::filesystem::path(path), std::ios::binary)
+            << std::string("\xFF\xFB\x90\x64", 4) + std::string(400, 'U')
+            << std::string(tag.begin(), tag.end());
+        files.push_back({path, i - 1});
+    }
+    uitest::ScriptedPrompter prompter;
+    for (const auto& [list, name] : {std::pair{BulkList{files[0]}, L"dlg_edit_tag_one"},
+                                     std::pair{files, L"dlg_edit_tag_several"}}) {
+        TagEditor editor(list, *tagFiles, *codePage);
+        CDialogEditTag dialog(editor, prompter);
+        ASSERT_NE(dialog.createModeless(nullptr), nullptr);
+        savePicture(dialog.hwnd(), name);
+        DestroyWindow(dialog.hwnd());
+    }
 }
 
 class MainWindowPictures : public uitest::MainWindowTest {

@@ -9,6 +9,7 @@
 #include "records/win32/Win32FileSystem.h"
 #include "tags/Id3v1.h"
 #include "tags/TagColumns.h"
+#include "ui/DialogEditTag.h"
 
 namespace tessary::uitest {
 namespace {
@@ -74,6 +75,76 @@ TEST_F(TagsWindowTest, ShowTagAddsTheColumnsOnceAndAPageChangeTakesThemAway) {
     selectPage(PageInsert);
     EXPECT_EQ(listColumns(), kFixedColumnCount);
     EXPECT_FALSE(checked(IDC_MP3_SHOW_TAG));
+}
+
+TEST_F(TagsWindowTest, ABulkEditWorksOnTheSelectedRowsAndShowsWhatItWrote) {
+    click(IDC_MP3_SHOW_TAG);
+    for (int row : {0, 1}) {
+        ListView_SetItemState(item(IDC_FILE_LIST), row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    shell_.onEditTags = [](TagEditor& editor) {
+        TagFieldFlags artistOnly{};
+        artistOnly[fieldSlot(TagField::Artist)] = true;
+        TagEditorFields input;
+        input.artist = u"新歌手";
+        editor.write(artistOnly, input);
+    };
+    SendMessageW(hwnd(), WM_COMMAND, ID_BULK_TAG_EDIT, 0);
+    pump();
+    ASSERT_EQ(shell_.tagEdits.size(), 1u);
+    // From the last selected row to the first.
+    const BulkList& files = shell_.tagEdits[0];
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].row, 1);
+    EXPECT_EQ(files[0].fullPath, folder_.listPath() + u"untagged.mp3");
+    for (int row : {0, 1}) {
+        EXPECT_EQ(listText(row, ColArtist), u"新歌手") << row;
+        EXPECT_EQ(listText(row, ColStatus), kStatusTagWritten) << row;
+    }
+    EXPECT_EQ(listText(0, ColTitle), u"月亮代表我的心");
+    EXPECT_EQ(listText(2, ColStatus), kStatusNotMp3);
+}
+
+TEST_F(TagsWindowTest, TheEditorShowsOneFilesTagAndWritesTheCheckedFields) {
+    const std::unique_ptr<TagFiles> tagFiles = makeSystemTagFiles();
+    const std::unique_ptr<AnsiCodePage> codePage = makeSystemAnsiCodePage();
+    TagEditor editor({{folder_.listPath() + u"tagged.mp3", 0}}, *tagFiles, *codePage);
+    CDialogEditTag dialog(editor, prompter_);
+    ASSERT_NE(dialog.createModeless(hwnd()), nullptr);
+    pump();
+    auto checkedBox = [&](int id) { return IsDlgButtonChecked(dialog.hwnd(), id) == BST_CHECKED; };
+    auto field = [&](int id) { return dialog.itemText(id); };
+    // One file: its title and track are what one changes.
+    EXPECT_TRUE(checkedBox(IDC_TAG_CHECK_TITLE));
+    EXPECT_TRUE(checkedBox(IDC_TAG_CHECK_TRACK));
+    EXPECT_FALSE(checkedBox(IDC_TAG_CHECK_ARTIST));
+    EXPECT_EQ(field(IDC_TAG_FILE_COUNT), u"The number of files is 1");
+    EXPECT_EQ(field(IDC_TAG_TITLE), u"月亮代表我的心");
+    EXPECT_EQ(field(IDC_TAG_TRACK), u"3");
+    EXPECT_EQ(SendDlgItemMessageW(dialog.hwnd(), IDC_TAG_GENRE, CB_GETCURSEL, 0, 0), 8);
+    EXPECT_EQ(SendDlgItemMessageW(dialog.hwnd(), IDC_TAG_GENRE, CB_GETCOUNT, 0, 0), 80);
+
+    // A track out of range comes back as 1, with a word.
+    SetDlgItemTextW(dialog.hwnd(), IDC_TAG_TRACK, L"300");
+    SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_TAG_TRACK, EN_KILLFOCUS),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog.hwnd(), IDC_TAG_TRACK)));
+    ASSERT_EQ(prompter_.shown().size(), 1u);
+    EXPECT_EQ(prompter_.shown()[0].text, kTrackRangeMessage);
+    EXPECT_EQ(field(IDC_TAG_TRACK), u"1");
+
+    SetDlgItemTextW(dialog.hwnd(), IDC_TAG_TITLE, L"新标题");
+    SetDlgItemTextW(dialog.hwnd(), IDC_TAG_TRACK, L"7");
+    SendMessageW(dialog.hwnd(), WM_COMMAND, IDC_TAG_WRITE, 0);
+    EXPECT_EQ(field(IDC_TAG_RESULT_TITLE), kTagFieldWritten);
+    EXPECT_EQ(field(IDC_TAG_RESULT_TRACK), kTagFieldWritten);
+    EXPECT_EQ(field(IDC_TAG_RESULT_ARTIST), kTagFieldNotWritten);
+    EXPECT_TRUE(editor.written());
+    Mp3TagRecord record(folder_.listPath() + u"tagged.mp3");
+    record.read(*tagFiles, *codePage);
+    EXPECT_EQ(record.title(), u"新标题");
+    EXPECT_EQ(record.trackText(), u"7");
+    EXPECT_EQ(record.artist(), u"邓丽君");
+    DestroyWindow(dialog.hwnd());
 }
 
 TEST_F(MainWindowTest, TemplateControlsComposeTheNameStyle) {

@@ -17,6 +17,7 @@
 #include "ScriptedPrompter.h"
 #include "UiTestSupport.h"
 #include "res/resource.h"
+#include "tags/TagBulkEdit.h"
 #include "ui/VarnelDlg.h"
 
 namespace tessary::uitest {
@@ -67,6 +68,14 @@ class RecordingShell : public MainWindowShell {
     }
     void showRestore(HWND, const std::u16string& file, FileSystem&) override {
         restoreShown.push_back(file);
+    }
+
+    // The tag editors opened, by their files; `onEditTags` plays the user's part.
+    std::vector<BulkList> tagEdits;
+    std::function<void(TagEditor&)> onEditTags;
+    void editTags(HWND, TagEditor& editor, Prompter&) override {
+        tagEdits.push_back(editor.files());
+        if (onEditTags) onEditTags(editor);
     }
 
     // The single-file rename dialog's answer, and the names it was opened on.

@@ -443,6 +443,7 @@ TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
         {ID_LOAD_RECORD, L"载入保存记录(&L)...\tCtrl+O"},
         {0, L""},
         {ID_SHOW_TAG_MENU, L"Show Tag"},
+        {ID_BULK_TAG_EDIT, L"批量修改Mp3的标签"},
         {0, L""},
         {ID_TOPMOST, L"前端显示(&F)"},
         {ID_PLAIN_ABOUT, L"关于(&A)"},
@@ -457,11 +458,12 @@ TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
         EXPECT_EQ(items[i].text, expected[i].second);
         // An empty list without history has nothing to apply, undo or save.
         const bool shouldBeOn = items[i].id != ID_RECORDED_APPLY &&
-                                items[i].id != ID_RECORDED_UNDO && items[i].id != ID_SAVE_RECORD;
+                                items[i].id != ID_RECORDED_UNDO && items[i].id != ID_SAVE_RECORD &&
+                                items[i].id != ID_BULK_TAG_EDIT;
         EXPECT_EQ(items[i].enabled, shouldBeOn) << items[i].id;
     }
     EXPECT_FALSE(items[6].checked);
-    EXPECT_FALSE(items[8].checked);
+    EXPECT_FALSE(items[9].checked);
 
     window_->model().insertRow(0, u"a.txt");
     window_->modelChanged();
@@ -471,7 +473,7 @@ TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
     EXPECT_TRUE(items[0].enabled);
     EXPECT_FALSE(items[1].enabled);
     EXPECT_TRUE(items[3].enabled);
-    EXPECT_TRUE(items[8].checked);
+    EXPECT_TRUE(items[9].checked);
 }
 
 TEST_F(MainWindowTest, CtrlSAndCtrlOSaveAndLoadARecord) {

@@ -98,6 +98,32 @@
 // --- single-file rename ------------------------------------------------------------------------
 #define IDD_RESTORE 132                   // its list is 1001 (IDC_FILE_LIST), its "返回" IDCANCEL
 #define IDC_RESTORE_BUTTON 1015           // "还原"
+#define IDD_EDIT_TAG 138                  // the tag editor: a check box, an input and a result per field
+#define IDC_TAG_WRITE 1000                // "&Write Tag"; "&Back" is IDOK
+#define IDC_TAG_TRIM_SPACES 1001          // never shown, nor is IDCANCEL
+#define IDC_TAG_FILE_COUNT 1013
+#define IDC_TAG_ARTIST 1020
+#define IDC_TAG_TITLE 1022
+#define IDC_TAG_ALBUM 1024
+#define IDC_TAG_YEAR 1026
+#define IDC_TAG_COMMENT 1028
+#define IDC_TAG_GENRE 1030
+#define IDC_TAG_CHECK_ARTIST 1054
+#define IDC_TAG_TRACK_SPIN 1055
+#define IDC_TAG_CHECK_TITLE 1056
+#define IDC_TAG_CHECK_ALBUM 1057
+#define IDC_TAG_CHECK_YEAR 1058
+#define IDC_TAG_CHECK_TRACK 1059
+#define IDC_TAG_CHECK_GENRE 1060
+#define IDC_TAG_CHECK_COMMENT 1061
+#define IDC_TAG_TRACK 1142
+#define IDC_TAG_RESULT_ARTIST 1171
+#define IDC_TAG_RESULT_TITLE 1172
+#define IDC_TAG_RESULT_ALBUM 1173
+#define IDC_TAG_RESULT_YEAR 1174
+#define IDC_TAG_RESULT_TRACK 1175
+#define IDC_TAG_RESULT_GENRE 1176
+#define IDC_TAG_RESULT_COMMENT 1177
 #define IDD_DLG_EDIT_ONE 223              // its edits are 1009 (the name) and 1010 (the new name)
 #define IDC_EDIT_ONE_OLD_LABEL 1306
 #define IDC_EDIT_ONE_NEW_LABEL 1307
