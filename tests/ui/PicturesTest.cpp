@@ -13,6 +13,7 @@
 #include "UiTestSupport.h"
 #include "VarnelDlgSupport.h"
 #include "app/AnsiCodePage.h"
+#include "filelist/AddFiles.h"
 #include "records/OprFile.h"
 #include "records/win32/Win32FileSystem.h"
 #include "tags/Id3v1.h"
@@ -265,17 +266,32 @@ class MainWindowPictures : public uitest::MainWindowTest {
     }
 };
 
-// The list's context menu, drawn while it is open (from a timer inside its modal loop).
+// The list's context menu and its submenu, drawn while they are open (from a timer inside the
+// menu's modal loop): the menu first, then the last item opened by the keyboard.
 struct MenuPicture {
     static inline bool taken = false;
-    static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
-        HWND popup = FindWindowW(L"#32768", nullptr);
-        if (popup == nullptr) return;
-        KillTimer(nullptr, id);
+    static inline int stage = 0;
+    static bool save(HWND popup, const wchar_t* name) {
         RECT r{};
         GetWindowRect(popup, &r);
         uitest::Surface s(r.right - r.left, r.bottom - r.top);
-        taken = PrintWindow(popup, s.dc(), 0) && s.save(picturesDir() + L"\\list_context_menu.bmp");
+        return PrintWindow(popup, s.dc(), 0) && s.save(picturesDir() + L"\\" + name + L".bmp");
+    }
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (popup == nullptr) return;
+        if (stage == 0) {
+            taken = save(popup, L"list_context_menu");
+            PostMessageW(popup, WM_KEYDOWN, VK_UP, 0);
+            PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);
+            stage = 1;
+            return;
+        }
+        HWND submenu = FindWindowExW(nullptr, popup, L"#32768", nullptr);
+        if (submenu == nullptr && ++stage < 20) return;
+        KillTimer(nullptr, id);
+        // The submenu is the newer of the two popups, found first.
+        taken = taken && save(popup, L"list_context_submenu");
         EndMenu();
     }
 };
@@ -292,6 +308,34 @@ TEST_F(MainWindowPictures, ListContextMenu) {
     SendMessageW(hwnd(), WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&activate));
     pump();
     EXPECT_TRUE(MenuPicture::taken);
+}
+
+TEST_F(MainWindowPictures, ListWithTagColumns) {
+    const std::unique_ptr<AnsiCodePage> codePage = makeSystemAnsiCodePage();
+    const char16_t* titles[] = {u"月亮代表我的心", u"甜蜜蜜", u"小城故事"};
+    Win32FileSystem fs;
+    for (int i = 0; i < 3; ++i) {
+        Id3v1Fields fields;
+        fields.title = titles[i];
+        fields.artist = u"邓丽君";
+        fields.album = u"淡淡幽情";
+        fields.year = u"1983";
+        fields.hasTrack = true;
+        fields.track = static_cast<std::uint8_t>(i + 1);
+        fields.genre = 13;
+        const TagBlock tag = encodeTagBlock(fields, *codePage);
+        const std::u16string path = folder_.listPath() + titles[i] + u".mp3";
+        std::ofstream(std::filesystem::path(path), std::ios::binary)
+            << std::string("\xFF\xFB\x90\x64", 4) + std::string(400, 'U')
+            << std::string(tag.begin(), tag.end());
+        addQueuedFile(window_->model(), window_->model().rowCount(), path, fs);
+    }
+    window_->modelChanged();
+    click(IDC_MP3_SHOW_TAG);
+    // The tag columns are at the right end of the list.
+    ListView_Scroll(item(IDC_FILE_LIST), 3000, 0);
+    pump();
+    savePicture(hwnd(), L"main_window_tag_columns");
 }
 
 TEST_F(MainWindowPictures, ListWithFilesSortedBySize) {

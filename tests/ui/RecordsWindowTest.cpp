@@ -120,6 +120,28 @@ TEST_F(MainWindowTest, RecordedBatchesGoBackOneByOneAndNeverRenameTheWrongFile) 
     EXPECT_EQ(text(IDC_NEW_EXT), u"");
 }
 
+TEST_F(MainWindowTest, ClearingTheListForgetsTheRecordedBatches) {
+    Win32FileSystem fs;
+    const std::filesystem::path files = folder_.path() / u"照片";
+    std::filesystem::create_directory(files);
+    std::ofstream(files / "a.txt") << "a";
+    addQueuedFile(window_->model(), 0, (files / "a.txt").u16string(), fs);
+    window_->modelChanged();
+    setText(IDC_NEW_EXT, u"md");
+    click(IDC_PREVIEW);
+    prompter_.answerMessageBox(prompt::kAnswerNo);
+    SendMessageW(hwnd(), WM_COMMAND, ID_RECORDED_APPLY, 0);
+    ASSERT_TRUE(std::filesystem::exists(files / "a.md"));
+
+    // The same file listed again after a clear: an undo has no batch to take back.
+    SendMessageW(hwnd(), WM_COMMAND, ID_LIST_CLEAR, 0);
+    addQueuedFile(window_->model(), 0, (files / "a.md").u16string(), fs);
+    window_->modelChanged();
+    SendMessageW(hwnd(), WM_COMMAND, ID_RECORDED_UNDO, 0);
+    EXPECT_TRUE(std::filesystem::exists(files / "a.md"));
+    EXPECT_EQ(listText(0, ColStatus), kStatusUnchanged);
+}
+
 class RestoreDialogTest : public ::testing::Test {
   protected:
     void open(const std::filesystem::path& record) {
