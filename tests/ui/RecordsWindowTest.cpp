@@ -230,6 +230,23 @@ TEST_F(RestoreDialogTest, FoundFilesComeFirstAndTheCheckedOnesGetTheirNamesBack)
     EXPECT_FALSE(restoreEnabled());
 }
 
+TEST_F(RestoreDialogTest, AFileInUseIsSaidToBeOutOfReach) {
+    std::ofstream(folder_.path() / "busy now.txt") << "b";
+    const std::filesystem::path record = folder_.path() / "r.opr";
+    writeBytes(record,
+               *encodeOpr(SavingTime{}, {{folder_.listPath(), u"busy was.txt", u"busy now.txt"}}));
+    open(record);
+    // Held open by another program that lets nobody delete or rename it.
+    HANDLE held = CreateFileW((folder_.path() / "busy now.txt").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    SendMessageW(dialog_->hwnd(), WM_COMMAND, IDC_RESTORE_BUTTON, 0);
+    CloseHandle(held);
+    EXPECT_EQ(cell(0, RestoreColStatus), u"失败:文件不允许访问");
+    EXPECT_EQ(cell(0, RestoreColCurrentName), u"busy now.txt");
+    EXPECT_TRUE(std::filesystem::exists(folder_.path() / "busy now.txt"));
+}
+
 TEST_F(RestoreDialogTest, AFileThatIsNoRecordSaysSoAndOffersNothingToRestore) {
     const std::filesystem::path record = folder_.path() / "bad.opr";
     std::string bytes = *encodeOpr(SavingTime{}, {{u"C:\\", u"a", u"b"}});

@@ -147,6 +147,31 @@ TEST_F(TagsWindowTest, TheEditorShowsOneFilesTagAndWritesTheCheckedFields) {
     DestroyWindow(dialog.hwnd());
 }
 
+TEST_F(TagsWindowTest, TheEditorForSeveralFilesChecksTheSharedFieldsAndRefusesANonMp3) {
+    const std::unique_ptr<TagFiles> tagFiles = makeSystemTagFiles();
+    const std::unique_ptr<AnsiCodePage> codePage = makeSystemAnsiCodePage();
+    TagEditor editor({{folder_.listPath() + u"tagged.mp3", 0},
+                      {folder_.listPath() + u"untagged.mp3", 1},
+                      {folder_.listPath() + u"notes.txt", 2}},
+                     *tagFiles, *codePage);
+    CDialogEditTag dialog(editor, prompter_);
+    ASSERT_NE(dialog.createModeless(hwnd()), nullptr);
+    pump();
+    for (int id : {IDC_TAG_CHECK_ARTIST, IDC_TAG_CHECK_ALBUM, IDC_TAG_CHECK_YEAR,
+                   IDC_TAG_CHECK_GENRE, IDC_TAG_CHECK_COMMENT}) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog.hwnd(), id), BST_CHECKED) << id;
+    }
+    for (int id : {IDC_TAG_CHECK_TITLE, IDC_TAG_CHECK_TRACK}) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog.hwnd(), id), BST_UNCHECKED) << id;
+    }
+    EXPECT_EQ(dialog.itemText(IDC_TAG_FILE_COUNT), u"The number of files is 3");
+    EXPECT_EQ(dialog.itemText(IDC_TAG_ARTIST), u"邓丽君");
+    ASSERT_EQ(prompter_.shown().size(), 1u);
+    EXPECT_EQ(prompter_.shown()[0].text, kTagNotMp3Message);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog.hwnd(), IDC_TAG_WRITE)));
+    DestroyWindow(dialog.hwnd());
+}
+
 TEST_F(MainWindowTest, TemplateControlsComposeTheNameStyle) {
     click(IDC_MP3_ARTIST);
     setText(IDC_MP3_STYLE, text(IDC_MP3_STYLE) + u"-");
