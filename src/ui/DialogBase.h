@@ -129,6 +129,11 @@ class SubclassedControl {
     HWND hwnd_ = nullptr;
 };
 
+// A UTF-16 text as the platform's wide characters, valid as long as the text.
+inline const wchar_t* wideChars(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
 // Sets the window's client area to width x height pixels whatever its frame is, keeping the
 // top-left corner where it is.
 void setClientSize(HWND window, int width, int height);

@@ -13,10 +13,6 @@ constexpr int kWidth = 460;
 constexpr int kFirstRow = 44;
 constexpr int kRowHeight = 30;
 
-const wchar_t* wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 }  // namespace
 
 CDialogEditTag::CDialogEditTag(TagEditor& editor, Prompter& prompter)
@@ -67,7 +63,7 @@ BOOL CDialogEditTag::onInitDialog() {
     HWND genres = item(IDC_TAG_GENRE);
     for (std::u16string_view genre : genreTexts()) {
         const std::u16string text(genre);
-        SendMessageW(genres, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text)));
+        SendMessageW(genres, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideChars(text)));
     }
     onCommand(IDC_TAG_WRITE, [this] { onWrite(); });
     onCommandNotify(IDC_TAG_TRACK, [this](UINT code) {
@@ -79,14 +75,14 @@ BOOL CDialogEditTag::onInitDialog() {
         CheckDlgButton(hwnd(), fieldControls()[i].check,
                        opening.checked[i] ? BST_CHECKED : BST_UNCHECKED);
     }
-    SetDlgItemTextW(hwnd(), IDC_TAG_FILE_COUNT, wide(opening.fileCountText));
+    SetDlgItemTextW(hwnd(), IDC_TAG_FILE_COUNT, wideChars(opening.fileCountText));
     const TagEditorFields& f = opening.fields;
-    SetDlgItemTextW(hwnd(), IDC_TAG_ARTIST, wide(f.artist));
-    SetDlgItemTextW(hwnd(), IDC_TAG_TITLE, wide(f.title));
-    SetDlgItemTextW(hwnd(), IDC_TAG_ALBUM, wide(f.album));
-    SetDlgItemTextW(hwnd(), IDC_TAG_YEAR, wide(f.year));
-    SetDlgItemTextW(hwnd(), IDC_TAG_TRACK, wide(f.track));
-    SetDlgItemTextW(hwnd(), IDC_TAG_COMMENT, wide(f.comment));
+    SetDlgItemTextW(hwnd(), IDC_TAG_ARTIST, wideChars(f.artist));
+    SetDlgItemTextW(hwnd(), IDC_TAG_TITLE, wideChars(f.title));
+    SetDlgItemTextW(hwnd(), IDC_TAG_ALBUM, wideChars(f.album));
+    SetDlgItemTextW(hwnd(), IDC_TAG_YEAR, wideChars(f.year));
+    SetDlgItemTextW(hwnd(), IDC_TAG_TRACK, wideChars(f.track));
+    SetDlgItemTextW(hwnd(), IDC_TAG_COMMENT, wideChars(f.comment));
     SendMessageW(genres, CB_SETCURSEL, static_cast<WPARAM>(f.genreIndex), 0);
     EnableWindow(item(IDC_TAG_WRITE), opening.writeEnabled ? TRUE : FALSE);
     for (const std::u16string& message : opening.messages) prompter_.showMessage(message);
@@ -126,7 +122,8 @@ void CDialogEditTag::onWrite() {
     const TagWriteResult result = editor_.write(checkedFields(), inputs());
     if (result.resultLabels) {
         for (std::size_t i = 0; i < kTagFieldCount; ++i) {
-            SetDlgItemTextW(hwnd(), fieldControls()[i].result, wide((*result.resultLabels)[i]));
+            SetDlgItemTextW(hwnd(), fieldControls()[i].result,
+                            wideChars((*result.resultLabels)[i]));
         }
     }
     for (const std::u16string& message : result.messages) prompter_.showMessage(message);

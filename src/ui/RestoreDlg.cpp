@@ -13,10 +13,6 @@ constexpr int kPane0Width = 180;
 // Room under the list for the buttons and the status bar.
 constexpr int kBelowList = 60;
 
-const wchar_t* wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 }  // namespace
 
 CRestoreDlg::CRestoreDlg(std::u16string recordFile, FileSystem& fileSystem, Prompter* prompter)
@@ -38,7 +34,8 @@ BOOL CRestoreDlg::onInitDialog() {
                                  hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     int panes[2] = {kPane0Width, -1};
     SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(panes));
-    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(kRestoreInitialPane0)));
+    SendMessageW(statusBar_, SB_SETTEXTW, 0,
+                 reinterpret_cast<LPARAM>(wideChars(kRestoreInitialPane0)));
     layOut();
     centerOverOwner(hwnd());
 
@@ -49,7 +46,7 @@ BOOL CRestoreDlg::onInitDialog() {
     for (RestoreColumnInfo& info : restoreColumns()) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.pszText = const_cast<wchar_t*>(wide(info.header));
+        column.pszText = const_cast<wchar_t*>(wideChars(info.header));
         column.cx = info.width;
         column.iSubItem = index;
         ListView_InsertColumn(list, index++, &column);
@@ -66,8 +63,8 @@ BOOL CRestoreDlg::onInitDialog() {
     }
     rows_ = std::move(load.rows);
     showRows();
-    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(load.pane0)));
-    SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide(load.pane1)));
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wideChars(load.pane0)));
+    SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wideChars(load.pane1)));
     return TRUE;
 }
 
@@ -90,10 +87,11 @@ void CRestoreDlg::showRows() {
         LVITEMW lvItem{};
         lvItem.mask = LVIF_TEXT;
         lvItem.iItem = r;
-        lvItem.pszText = const_cast<wchar_t*>(wide(row.text(0)));
+        lvItem.pszText = const_cast<wchar_t*>(wideChars(row.text(0)));
         ListView_InsertItem(list, &lvItem);
         for (int column = 1; column <= RestoreColStatus; ++column) {
-            ListView_SetItemText(list, r, column, const_cast<wchar_t*>(wide(row.text(column))));
+            ListView_SetItemText(list, r, column,
+                                 const_cast<wchar_t*>(wideChars(row.text(column))));
         }
         ListView_SetCheckState(list, r, row.checked);
     }

@@ -63,22 +63,22 @@ struct OneFileDialog {
     bool save;
 };
 
-std::optional<std::u16string> chooseOneFile(HWND owner, const OneFileDialog& spec) {
+std::optional<std::u16string> chooseOneFile(HWND owner, const OneFileDialog& request) {
     // Room for a long path: the file system layer uses its long form when needed.
     std::vector<wchar_t> name(32'768, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrTitle = spec.title;
-    dialog.lpstrFilter = spec.filter;
+    dialog.lpstrTitle = request.title;
+    dialog.lpstrFilter = request.filter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size() - 1);
-    dialog.lpstrDefExt = spec.defaultExtension;
+    dialog.lpstrDefExt = request.defaultExtension;
     // The working folder stays: LastOpen.ini and help.chm are looked for there.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    dialog.Flags |= spec.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    const BOOL chosen = spec.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    dialog.Flags |= request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen) return std::nullopt;
     return std::u16string(reinterpret_cast<const char16_t*>(name.data()));
 }

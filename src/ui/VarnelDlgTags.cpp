@@ -61,10 +61,7 @@ void CVarnelDlg::showTagColumns(bool show) {
 }
 
 void CVarnelDlg::removeTagColumns() {
-    if (model_.columnCount() > kFixedColumnCount) {
-        refreshTagColumns(model_, false, *makeSystemTagFiles(), *makeSystemAnsiCodePage());
-        syncListColumns();
-    }
+    if (model_.columnCount() > kFixedColumnCount) showTagColumns(false);
     // The box says whether the columns are there.
     CheckDlgButton(hwnd(), IDC_MP3_SHOW_TAG, BST_UNCHECKED);
 }

@@ -66,6 +66,19 @@ void savePicture(HWND window, const std::wstring& name, bool printChildren = fal
     ASSERT_TRUE(s.save(picturesDir() + L"\\" + name + L".bmp"));
 }
 
+// A tag of a Chinese album, one song of it.
+Id3v1Fields albumSong(std::u16string title, int track) {
+    Id3v1Fields fields;
+    fields.title = std::move(title);
+    fields.artist = u"邓丽君";
+    fields.album = u"淡淡幽情";
+    fields.year = u"1983";
+    fields.hasTrack = true;
+    fields.track = static_cast<std::uint8_t>(track);
+    fields.genre = 13;
+    return fields;
+}
+
 class Pictures : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -231,20 +244,9 @@ TEST_F(Pictures, TagEditorForOneAndForSeveralFiles) {
     const std::unique_ptr<TagFiles> tagFiles = makeSystemTagFiles();
     BulkList files;
     for (int i = 1; i <= 3; ++i) {
-        Id3v1Fields fields;
-        fields.title = u"第" + std::u16string(1, static_cast<char16_t>(u'0' + i)) + u"首歌";
-        fields.artist = u"邓丽君";
-        fields.album = u"淡淡幽情";
-        fields.year = u"1983";
-        fields.hasTrack = true;
-        fields.track = static_cast<std::uint8_t>(i);
-        fields.genre = 13;
-        const TagBlock tag = encodeTagBlock(fields, *codePage);
-        const std::u16string path = folder.listPath() + u"歌" +
-                                    std::u16string(1, static_cast<char16_t>(u'0' + i)) + u".mp3";
-        std::ofstream(std::filesystem::path(path), std::ios::binary)
-            << std::string("\xFF\xFB\x90\x64", 4) + std::string(400, 'U')
-            << std::string(tag.begin(), tag.end());
+        const std::u16string n(1, static_cast<char16_t>(u'0' + i));
+        const std::u16string path = folder.listPath() + u"歌" + n + u".mp3";
+        uitest::writeMp3(std::filesystem::path(path), albumSong(u"第" + n + u"首歌", i));
         files.push_back({path, i - 1});
     }
     uitest::ScriptedPrompter prompter;
@@ -311,23 +313,11 @@ TEST_F(MainWindowPictures, ListContextMenu) {
 }
 
 TEST_F(MainWindowPictures, ListWithTagColumns) {
-    const std::unique_ptr<AnsiCodePage> codePage = makeSystemAnsiCodePage();
     const char16_t* titles[] = {u"月亮代表我的心", u"甜蜜蜜", u"小城故事"};
     Win32FileSystem fs;
     for (int i = 0; i < 3; ++i) {
-        Id3v1Fields fields;
-        fields.title = titles[i];
-        fields.artist = u"邓丽君";
-        fields.album = u"淡淡幽情";
-        fields.year = u"1983";
-        fields.hasTrack = true;
-        fields.track = static_cast<std::uint8_t>(i + 1);
-        fields.genre = 13;
-        const TagBlock tag = encodeTagBlock(fields, *codePage);
         const std::u16string path = folder_.listPath() + titles[i] + u".mp3";
-        std::ofstream(std::filesystem::path(path), std::ios::binary)
-            << std::string("\xFF\xFB\x90\x64", 4) + std::string(400, 'U')
-            << std::string(tag.begin(), tag.end());
+        uitest::writeMp3(std::filesystem::path(path), albumSong(titles[i], i + 1));
         addQueuedFile(window_->model(), window_->model().rowCount(), path, fs);
     }
     window_->modelChanged();

@@ -18,8 +18,7 @@ class TagsWindowTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        // A frame of audio, then a tag with Chinese texts, as a music folder holds them.
-        const std::string audio = std::string("\xFF\xFB\x90\x64", 4) + std::string(400, 'U');
+        // A tag with Chinese texts, as a music folder holds them.
         Id3v1Fields fields;
         fields.title = u"月亮代表我的心";
         fields.artist = u"邓丽君";
@@ -28,19 +27,15 @@ class TagsWindowTest : public MainWindowTest {
         fields.hasTrack = true;
         fields.track = 3;
         fields.genre = 8;
-        const TagBlock tag = encodeTagBlock(fields, *makeSystemAnsiCodePage());
-        write(u"tagged.mp3", audio + std::string(tag.begin(), tag.end()));
-        write(u"untagged.mp3", audio);
-        write(u"notes.txt", std::string(300, 'n'));
+        writeMp3(folder_.path() / u"tagged.mp3", fields);
+        writeMp3(folder_.path() / u"untagged.mp3", std::nullopt);
+        std::ofstream(folder_.path() / u"notes.txt") << std::string(300, 'n');
         Win32FileSystem fs;
         for (const char16_t* name : {u"notes.txt", u"untagged.mp3", u"tagged.mp3"}) {
             addQueuedFile(window_->model(), 0, folder_.listPath() + name, fs);
         }
         window_->modelChanged();
         pump();
-    }
-    void write(const std::u16string& name, const std::string& bytes) {
-        std::ofstream(folder_.path() / name, std::ios::binary) << bytes;
     }
     int listColumns() const { return Header_GetItemCount(ListView_GetHeader(item(IDC_FILE_LIST))); }
 };

@@ -8,15 +8,19 @@
 #include <commctrl.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "ScriptedPrompter.h"
 #include "UiTestSupport.h"
+#include "app/AnsiCodePage.h"
 #include "res/resource.h"
+#include "tags/Id3v1.h"
 #include "tags/TagBulkEdit.h"
 #include "ui/VarnelDlg.h"
 
@@ -86,6 +90,16 @@ class RecordingShell : public MainWindowShell {
         return newName;
     }
 };
+
+// An MP3 file as a music folder holds one: a frame of audio, then the tag when it has one.
+inline void writeMp3(const std::filesystem::path& file, const std::optional<Id3v1Fields>& tag) {
+    std::string bytes = std::string("\xFF\xFB\x90\x64", 4) + std::string(400, 'U');
+    if (tag) {
+        const TagBlock block = encodeTagBlock(*tag, *makeSystemAnsiCodePage());
+        bytes.append(block.begin(), block.end());
+    }
+    std::ofstream(file, std::ios::binary) << bytes;
+}
 
 // A folder of the test's own that is the working folder while it lives.
 class WorkingFolder {
