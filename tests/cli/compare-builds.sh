@@ -11,10 +11,12 @@ check() {
     local n_out w_out n_rc w_rc
     n_out=$(printf '%s' "$input" | "$native" "$@" 2>&1); n_rc=$?
     w_out=$(printf '%s' "$input" | timeout 60 wine "$windows" "$@" 2>&1); w_rc=$?
-    # Wine has been seen, rarely, to end a run with nothing written at all; a fault of ours
-    # would show again, so such a run is tried once more and said.
-    if [[ -z "$w_out" && $w_rc -ne 0 && -n "$n_out" ]]; then
-        echo "retrying (Wine printed nothing, exit $w_rc): $*"
+    # Wine has been seen, rarely, to end a run with nothing written at all, or to add a line
+    # of its own about a fault in one of its threads; a fault of ours would show again, so
+    # such a run is tried once more and said.
+    if [[ -z "$w_out" && $w_rc -ne 0 && -n "$n_out" ]] || grep -q '^wine: ' <<<"$w_out"; then
+        echo "retrying (Wine printed nothing or a fault of its own, exit $w_rc): $*"
+        grep '^wine: ' <<<"$w_out"
         w_out=$(printf '%s' "$input" | timeout 60 wine "$windows" "$@" 2>&1); w_rc=$?
     fi
     if [[ "$n_out" != "$w_out" || $n_rc -ne $w_rc ]]; then
