@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "records/win32/Win32FileSystem.h"
@@ -13,13 +14,15 @@ namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
-// Positioned reads and writes through an OVERLAPPED offset on a synchronous handle: one call
-// each, no separate seek.
-OVERLAPPED at(std::uint64_t offset) {
-    OVERLAPPED o{};
-    o.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
-    o.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    return o;
+// Reads and writes move the file pointer and then read or write from it, and the size comes from
+// moving it to the end. Under Wine a GetFileSizeEx or an offset given in an OVERLAPPED each cost
+// a round trip to the server, while moving the pointer does not; showing the tags of a long list
+// is mostly these calls.
+bool moveTo(HANDLE handle, std::uint64_t offset) {
+    LARGE_INTEGER to{};
+    to.QuadPart = static_cast<LONGLONG>(offset);
+    return offset <= static_cast<std::uint64_t>(std::numeric_limits<LONGLONG>::max()) &&
+           SetFilePointerEx(handle, to, nullptr, FILE_BEGIN);
 }
 
 class Win32TagFile final : public TagFile {
@@ -31,31 +34,35 @@ class Win32TagFile final : public TagFile {
 
     std::optional<std::uint64_t> size() override {
         LARGE_INTEGER size{};
-        if (!GetFileSizeEx(handle_, &size) || size.QuadPart < 0) return std::nullopt;
+        if (!SetFilePointerEx(handle_, LARGE_INTEGER{}, &size, FILE_END) || size.QuadPart < 0) {
+            return std::nullopt;
+        }
         return static_cast<std::uint64_t>(size.QuadPart);
     }
 
     std::size_t readAt(std::uint64_t offset, void* buffer, std::size_t count) override {
         auto* bytes = static_cast<char*>(buffer);
+        if (!moveTo(handle_, offset)) return 0;
         std::size_t done = 0;
         while (done < count) {
-            OVERLAPPED o = at(offset + done);
             const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
             DWORD got = 0;
-            if (!ReadFile(handle_, bytes + done, ask, &got, &o) || got == 0) break;
+            if (!ReadFile(handle_, bytes + done, ask, &got, nullptr) || got == 0) break;
             done += got;
         }
         return done;
     }
 
     bool writeAt(std::uint64_t offset, std::string_view bytes) override {
+        if (!moveTo(handle_, offset)) return false;
         std::size_t done = 0;
         while (done < bytes.size()) {
-            OVERLAPPED o = at(offset + done);
             const DWORD ask =
                 static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
             DWORD put = 0;
-            if (!WriteFile(handle_, bytes.data() + done, ask, &put, &o) || put == 0) return false;
+            if (!WriteFile(handle_, bytes.data() + done, ask, &put, nullptr) || put == 0) {
+                return false;
+            }
             done += put;
         }
         return true;
