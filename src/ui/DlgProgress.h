@@ -32,6 +32,8 @@ class CDlgProgress : public CColorDlg {
   private:
     void requestStop();
     void onProgress(WPARAM wParam, LPARAM lParam);
+    // Moves the bar to the file at `index` when that changes a pixel of it.
+    void showBarAt(std::uint32_t index);
 
     AddBatchKind kind_;
     Worker worker_;
@@ -39,6 +41,9 @@ class CDlgProgress : public CColorDlg {
     HANDLE workerThread_ = nullptr;
     std::u16string shownPercent_;
     int shownPixel_ = -1;
+    DWORD barShownAt_ = 0;
+    std::uint32_t lastStep_ = 0;
+    bool finished_ = false;
     CColorButton stop_;
 };
 

@@ -11,8 +11,8 @@
 namespace tessary::uitest {
 namespace {
 
-// Records what the progress window's percent label is set to, and can press a button of the
-// progress window when the label first shows a given text.
+// Records what the progress window's percent label is set to and where its bar is moved, and can
+// press a button of the progress window when the label first shows a given text.
 class PercentWatch {
   public:
     PercentWatch() {
@@ -32,10 +32,15 @@ class PercentWatch {
         button_ = button;
     }
     std::vector<std::u16string> texts;
+    std::vector<WPARAM> barPositions;
 
   private:
     static LRESULT CALLBACK onCall(int code, WPARAM wParam, LPARAM lParam) {
         const auto& call = *reinterpret_cast<CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && current_ != nullptr && call.message == PBM_SETPOS &&
+            GetDlgCtrlID(call.hwnd) == IDC_PROGRESS_BAR) {
+            current_->barPositions.push_back(call.wParam);
+        }
         if (code == HC_ACTION && current_ != nullptr && call.message == WM_SETTEXT &&
             GetDlgCtrlID(call.hwnd) == IDC_PROGRESS_PERCENT) {
             std::u16string text(reinterpret_cast<const char16_t*>(call.lParam));
@@ -122,6 +127,9 @@ TEST_F(AddFilesWindowTest, ThreeFilesShowZeroThirtyThreeSixtySix) {
     PercentWatch watch;
     drop(makeFiles(u"三", 3));
     EXPECT_EQ(watch.texts, (std::vector<std::u16string>{u"%0", u"%33", u"%66"}));
+    // The bar may skip steps while files come fast, but ends at the last.
+    ASSERT_FALSE(watch.barPositions.empty());
+    EXPECT_EQ(watch.barPositions.back(), 2u);
 }
 
 TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFilesInHand) {
