@@ -11,6 +11,8 @@ namespace tessary {
 namespace {
 
 constexpr UINT_PTR kCloseTimer = 1000;
+// Catches the bar up with a step it skipped, should no further step come soon.
+constexpr UINT_PTR kBarTimer = 1001;
 constexpr UINT kCloseDelayMs = 100;
 constexpr int kWidth = 330;
 // The bar moves at most this often during a batch. The progress control paints itself at once
@@ -73,6 +75,12 @@ std::optional<LRESULT> CDlgProgress::onMessage(UINT message, WPARAM wParam, LPAR
         onProgress(wParam, lParam);
         return 0;
     }
+    if (message == WM_TIMER && wParam == kBarTimer) {
+        KillTimer(hwnd(), kBarTimer);
+        barTimerSet_ = false;
+        showBarAt(lastStep_);
+        return 0;
+    }
     if (message == WM_TIMER && wParam == kCloseTimer) {
         KillTimer(hwnd(), kCloseTimer);
         endDialog(IDOK);
@@ -98,7 +106,11 @@ void CDlgProgress::onProgress(WPARAM wParam, LPARAM lParam) {
             lastStep_ = index;
             // The bar and the label are repainted only when what they show changes: painting
             // them for each of many thousand files would cost more than adding the files.
-            if (finished_ || GetTickCount() - barShownAt_ >= kBarMoveMs) showBarAt(index);
+            if (finished_ || GetTickCount() - barShownAt_ >= kBarMoveMs) {
+                showBarAt(index);
+            } else if (!barTimerSet_) {
+                barTimerSet_ = SetTimer(hwnd(), kBarTimer, kBarMoveMs, nullptr) != 0;
+            }
             std::u16string text = progressPercentText(index, state.total);
             if (text != shownPercent_) {
                 shownPercent_ = std::move(text);

@@ -44,6 +44,7 @@ class CDlgProgress : public CColorDlg {
     DWORD barShownAt_ = 0;
     std::uint32_t lastStep_ = 0;
     bool finished_ = false;
+    bool barTimerSet_ = false;
     CColorButton stop_;
 };
 

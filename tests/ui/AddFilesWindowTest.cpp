@@ -7,6 +7,7 @@
 #include "app/LastOpenSettings.h"
 #include "filelist/ListCommands.h"
 #include "ui/AddFilesBatch.h"
+#include "ui/DlgProgress.h"
 
 namespace tessary::uitest {
 namespace {
@@ -130,6 +131,28 @@ TEST_F(AddFilesWindowTest, ThreeFilesShowZeroThirtyThreeSixtySix) {
     // The bar may skip steps while files come fast, but ends at the last.
     ASSERT_FALSE(watch.barPositions.empty());
     EXPECT_EQ(watch.barPositions.back(), 2u);
+}
+
+// Two steps at once, then a long wait for the next file: the second step's move of the bar is
+// held back, but not for the rest of the wait.
+DWORD WINAPI twoQuickSteps(void*) {
+    HWND progress = addBatchState().pickProgress;
+    SendMessageW(progress, WM_ADDPROGRESS_PICK, 1000, kProgressStart);
+    PostMessageW(progress, WM_ADDPROGRESS_PICK, 0, kProgressStep);
+    PostMessageW(progress, WM_ADDPROGRESS_PICK, 500, kProgressStep);
+    return 0;
+}
+
+TEST_F(AddFilesWindowTest, TheBarCatchesUpWithAStepItHeldBack) {
+    CDlgProgress2 progress(AddBatchKind::Pick, &twoQuickSteps, nullptr);
+    ASSERT_NE(progress.createModeless(nullptr), nullptr);
+    HWND bar = GetDlgItem(progress.hwnd(), IDC_PROGRESS_BAR);
+    for (int i = 0; i < 100 && SendMessageW(bar, PBM_GETPOS, 0, 0) != 500; ++i) {
+        pump();
+        Sleep(5);
+    }
+    EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 500);
+    DestroyWindow(progress.hwnd());
 }
 
 TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFilesInHand) {
