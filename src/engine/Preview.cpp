@@ -38,9 +38,9 @@ PreviewOutcome runPreview(FileListModel& model, int pageIndex, const PageOptions
         SetupOutcome setup = rule->setUp();
         switch (setup.kind) {
             case SetupOutcome::StopSilently:
-                return {PreviewOutcome::Stopped, {}, false};
+                return {PreviewOutcome::Stopped, {}, false, false};
             case SetupOutcome::StopWithMessage:
-                return {PreviewOutcome::StoppedWithMessage, std::move(setup.message), false};
+                return {PreviewOutcome::StoppedWithMessage, std::move(setup.message), false, false};
             case SetupOutcome::SkipRows:
                 runRows = false;
                 break;
@@ -63,7 +63,7 @@ PreviewOutcome runPreview(FileListModel& model, int pageIndex, const PageOptions
             model.setText(row, ColStatus, kStatusUnchanged);
         }
     }
-    return {PreviewOutcome::Completed, {}, pageIndex >= 0};
+    return {PreviewOutcome::Completed, {}, pageIndex >= 0, runRows};
 }
 
 }  // namespace tessary

@@ -21,6 +21,7 @@ struct PreviewOutcome {
     Kind kind = EmptyList;
     std::u16string message;
     bool enableApply = false;
+    bool rowsWritten = false;  // every row got its Preview and Status
 };
 
 // The rule of a page, or none for a page without one (or the Replace page with neither mode).

@@ -1,62 +1,39 @@
 #include "records/ApplyUndo.h"
 
+#include "records/RowRequests.h"
+
 namespace tessary {
 
-namespace {
-
-// Copying one column of a row into another needs no temporary: every row holds column 0, so
-// writing it never moves the row's other texts.
-
-// Full paths are the row's folder and a name by plain concatenation; the buffer is reused
-// from row to row.
-const std::u16string& joined(std::u16string& buffer, std::u16string_view folder,
-                             std::u16string_view name) {
-    buffer.assign(folder);
-    buffer.append(name);
-    return buffer;
-}
-
-}  // namespace
-
-CommandEffects applyRenames(FileListModel& model, FileSystem& fs) {
+CommandEffects applyRenames(FileListModel& model, FileSystem& fs, std::u16string_view journalPath) {
     CommandEffects effects;
     effects.enableApply = false;
     if (model.rowCount() == 0) return effects;
-    std::u16string from;
-    std::u16string to;
-    // The count is read again for every row.
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const std::u16string& folder = model.text(row, ColPath);
-        joined(from, folder, model.text(row, ColFileName));
-        joined(to, folder, model.text(row, ColPreview));
-        const RenameOutcome outcome = fs.rename(from, to);
-        model.setText(row, ColStatus, statusText(RenameCommand::Apply, outcome));
-        if (outcome == RenameOutcome::Renamed) {
-            model.setText(row, ColFileName, model.text(row, ColPreview));
-        }
+    const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), fs);
+    const BatchResult batch = runRenamePlan(plan, fs, journalPath);
+    if (!batch.ran) {
+        CommandEffects refused;
+        refused.message = kJournalNotWritten;
+        return refused;
     }
+    writeBatchResults(model, batch, RenameCommand::Apply, ColPreview);
     effects.enableUndo = true;
     effects.newExtensionText = u"";
     return effects;
 }
 
-CommandEffects undoRenames(FileListModel& model, FileSystem& fs) {
+CommandEffects undoRenames(FileListModel& model, FileSystem& fs, std::u16string_view journalPath) {
     CommandEffects effects;
-    effects.enableUndo = false;
-    const int count = model.rowCount();
-    std::u16string from;
-    std::u16string to;
-    for (int row = 0; row < count; ++row) {
-        const std::u16string& folder = model.text(row, ColPath);
-        joined(from, folder, model.text(row, ColFileName));
-        joined(to, folder, model.text(row, ColOriginalName));
-        const RenameOutcome outcome = fs.rename(from, to);
-        model.setText(row, ColStatus, statusText(RenameCommand::Undo, outcome));
-        if (outcome == RenameOutcome::Renamed) {
-            model.setText(row, ColFileName, model.text(row, ColOriginalName));
+    if (model.rowCount() > 0) {
+        const RenamePlan plan = planRenames(requestsOfRows(model, ColOriginalName), fs);
+        const BatchResult batch = runRenamePlan(plan, fs, journalPath);
+        if (!batch.ran) {
+            effects.message = kJournalNotWritten;
+            return effects;
         }
-        model.setText(row, ColPreview, u"");
+        writeBatchResults(model, batch, RenameCommand::Undo, ColOriginalName);
+        for (int row = 0; row < model.rowCount(); ++row) model.setText(row, ColPreview, u"");
     }
+    effects.enableUndo = false;
     return effects;
 }
 
@@ -79,11 +56,9 @@ CommandEffects renameSingleFile(FileListModel& model, FileSystem& fs, int row,
                                 std::u16string_view newName, SingleRenameOrigin origin) {
     CommandEffects effects;
     if (!model.hasRow(row)) return effects;
-    std::u16string from;
-    std::u16string to;
     const std::u16string& folder = model.text(row, ColPath);
-    joined(from, folder, model.text(row, ColFileName));
-    joined(to, folder, newName);
+    const std::u16string from = folder + model.text(row, ColFileName);
+    const std::u16string to = folder + std::u16string(newName);
     const RenameOutcome outcome = fs.rename(from, to);
     const RenameCommand command = origin == SingleRenameOrigin::DoubleClick
                                       ? RenameCommand::DoubleClickRename

@@ -1,7 +1,8 @@
 #pragma once
 // Apply, undo and the single-file rename: the commands that rename the listed files on disk
 // and report each row's outcome in its Status column. Each returns what the window must then
-// do with its buttons and fields.
+// do with its buttons and fields. The batches are planned whole (swaps, chains and cycles
+// work, conflicts are refused before anything moves) and, given a journal path, journaled.
 
 #include <string>
 #include <string_view>
@@ -15,11 +16,14 @@ namespace tessary {
 // Button "应用": renames every row from Path + FileName to Path + Preview. A renamed row takes
 // its Preview as FileName; every row's Status tells its outcome. Afterwards Apply is disabled,
 // Undo enabled and the new-extension field emptied (on an empty list only Apply is disabled).
-CommandEffects applyRenames(FileListModel& model, FileSystem& fs);
+// When the journal cannot be written nothing is renamed and a message says so.
+CommandEffects applyRenames(FileListModel& model, FileSystem& fs,
+                            std::u16string_view journalPath = {});
 
 // Button "撤销": renames every row back to its OriginalName and empties every Preview, then
 // disables Undo.
-CommandEffects undoRenames(FileListModel& model, FileSystem& fs);
+CommandEffects undoRenames(FileListModel& model, FileSystem& fs,
+                           std::u16string_view journalPath = {});
 
 enum class SingleRenameOrigin { DoubleClick, Menu };
 

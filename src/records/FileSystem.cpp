@@ -1,6 +1,12 @@
 #include "records/FileSystem.h"
 
+#include "records/WindowsNames.h"
+
 namespace tessary {
+
+bool FileSystem::pathTooLong(std::u16string_view folder, std::u16string_view name) const {
+    return folder.size() + name.size() > kWindowsMaxPathUnits;
+}
 
 bool FileSystem::writeFile(std::u16string_view path, std::string_view bytes) {
     const std::unique_ptr<FileSink> sink = createFile(path);

@@ -5,6 +5,7 @@
 // suite keeps in step with Windows.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,15 @@ struct AttributeQuery {
     bool found() const { return result == QueryResult::Found; }
 };
 
+// Which file a path names, whatever it is called: two paths with the same identity name one
+// file. Survives renames within the volume.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t file = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // A file being written piece by piece, so that a large export or record file never has to be
 // held whole in memory.
 class FileSink {
@@ -40,6 +50,9 @@ class FileSink {
     virtual ~FileSink() = default;
     // Appends bytes; false when the system refused them.
     virtual bool write(std::string_view bytes) = 0;
+    // Makes what was written so far survive a crash or a power cut before returning; false
+    // when the system could not.
+    virtual bool flushToDisk() = 0;
     // Completes the file; false when anything written did not reach it. A sink dropped without
     // finish() leaves whatever it has written so far.
     virtual bool finish() = 0;
@@ -57,6 +70,21 @@ class FileSystem {
 
     // Attributes, size and last-write time of a file or folder by its full path.
     virtual AttributeQuery queryAttributes(std::u16string_view path) const = 0;
+
+    // Calls `onName` with the name of every entry of the folder (files and folders, without
+    // "." and ".."), in no particular order; false when the folder cannot be read. The view
+    // lasts for the call only.
+    virtual bool listFolder(std::u16string_view folder,
+                            const std::function<void(std::u16string_view)>& onName) const = 0;
+
+    // The identity of the file or folder at `path`; nothing when it cannot be had.
+    virtual std::optional<FileIdentity> identify(std::u16string_view path) const = 0;
+
+    // Whether the full path folder + name is longer than this system takes in any form.
+    virtual bool pathTooLong(std::u16string_view folder, std::u16string_view name) const;
+
+    // Deletes a file; false when it is not there or cannot be deleted.
+    virtual bool removeFile(std::u16string_view path) = 0;
 
     // Creates the file, replacing an old one, to be written; nothing when it cannot be created.
     virtual std::unique_ptr<FileSink> createFile(std::u16string_view path) = 0;

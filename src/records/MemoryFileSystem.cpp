@@ -2,24 +2,15 @@
 
 #include <algorithm>
 
+#include "records/WindowsNames.h"
+
 namespace tessary {
 
 namespace {
 
 constexpr std::size_t kMaxPathUnits = 32'767;
-constexpr std::size_t kMaxNameUnits = 255;
 
-// Windows compares names by upper-casing them with its own table; this covers the letters that
-// matter in practice (Latin, Latin-1, Greek, Cyrillic, full-width Latin).
-char16_t folded(char16_t c) {
-    if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);
-    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) ||
-        (c >= 0x430 && c <= 0x44F) || (c >= 0xFF41 && c <= 0xFF5A)) {
-        return static_cast<char16_t>(c - 0x20);
-    }
-    if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 0x50);
-    return c;
-}
+char16_t folded(char16_t c) { return foldedChar(c); }
 
 bool isSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
@@ -124,6 +115,7 @@ bool MemoryFileSystem::addFolder(std::u16string_view path) {
             Entry folder;
             folder.path = p.path.substr(0, end == std::u16string::npos ? p.path.size() : end);
             folder.isFolder = true;
+            folder.id = newId();
             entries_.emplace(key, std::move(folder));
         }
         if (end == std::u16string::npos) return true;
@@ -140,6 +132,7 @@ bool MemoryFileSystem::addFile(std::u16string_view path, std::string content,
     file.path = p.path;
     file.content = std::move(content);
     file.lastWriteTime = lastWriteTime;
+    file.id = newId();
     entries_.emplace(p.key, std::move(file));
     return true;
 }
@@ -177,6 +170,14 @@ bool MemoryFileSystem::failQueries(std::u16string_view path, bool fail) {
     return true;
 }
 
+bool MemoryFileSystem::failListing(std::u16string_view path, bool fail) {
+    const Parsed p = parse(path);
+    Entry* e = p.error == Parsed::Error::None ? find(p.key) : nullptr;
+    if (!e || !e->isFolder) return false;
+    e->failListing = fail;
+    return true;
+}
+
 bool MemoryFileSystem::exists(std::u16string_view path) const {
     const Parsed p = parse(path);
     return p.error == Parsed::Error::None && find(p.key);
@@ -207,6 +208,35 @@ std::vector<std::u16string> MemoryFileSystem::namesIn(std::u16string_view folder
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool MemoryFileSystem::listFolder(std::u16string_view folder,
+                                  const std::function<void(std::u16string_view)>& onName) const {
+    const Parsed p = parse(folder);
+    const Entry* e = p.error == Parsed::Error::None ? find(p.key) : nullptr;
+    if (!e || !e->isFolder || e->failListing) return false;
+    for (auto it = entries_.lower_bound(p.key + u'\\'); it != entries_.end(); ++it) {
+        if (!isInside(it->first, p.key)) break;
+        if (it->first.find(u'\\', p.key.size() + 1) != std::u16string::npos) continue;
+        const std::u16string& path = it->second.path;
+        onName(std::u16string_view(path).substr(path.rfind(u'\\') + 1));
+    }
+    return true;
+}
+
+bool MemoryFileSystem::removeFile(std::u16string_view path) {
+    const Parsed p = parse(path);
+    const Entry* e = p.error == Parsed::Error::None ? find(p.key) : nullptr;
+    if (!e || e->isFolder || e->heldOpen || e->readOnly) return false;
+    entries_.erase(p.key);
+    return true;
+}
+
+std::optional<FileIdentity> MemoryFileSystem::identify(std::u16string_view path) const {
+    const Parsed p = parse(path);
+    const Entry* e = p.error == Parsed::Error::None ? find(p.key) : nullptr;
+    if (!e || e->failQueries) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(p.key[0]), e->id};
 }
 
 RenameOutcome MemoryFileSystem::rename(std::u16string_view from, std::u16string_view to) {
@@ -289,6 +319,7 @@ class MemoryFileSystem::Sink final : public FileSink {
         e->content.append(bytes);
         return true;
     }
+    bool flushToDisk() override { return fs_.find(key_) != nullptr; }
     bool finish() override { return fs_.find(key_) != nullptr; }
 
   private:
@@ -305,6 +336,7 @@ std::unique_ptr<FileSink> MemoryFileSystem::createFile(std::u16string_view path)
     } else {
         Entry file;
         file.path = p.path;
+        file.id = newId();
         e = &entries_.emplace(p.key, std::move(file)).first->second;
     }
     e->content.clear();  // created anew, as a real file is

@@ -33,6 +33,8 @@ class MemoryFileSystem final : public FileSystem {
     // The read-only attribute. Windows still renames a read-only file, and ignores the
     // attribute on folders; only writing a read-only file is refused.
     bool setReadOnly(std::u16string_view path, bool readOnly = true);
+    // Makes listing this folder fail, as for a folder the user may not read.
+    bool failListing(std::u16string_view path, bool fail = true);
     // Makes attribute queries of this path fail for another reason than "not found", as for a
     // device that is not ready.
     bool failQueries(std::u16string_view path, bool fail = true);
@@ -48,6 +50,10 @@ class MemoryFileSystem final : public FileSystem {
 
     RenameOutcome rename(std::u16string_view from, std::u16string_view to) override;
     AttributeQuery queryAttributes(std::u16string_view path) const override;
+    bool listFolder(std::u16string_view folder,
+                    const std::function<void(std::u16string_view)>& onName) const override;
+    bool removeFile(std::u16string_view path) override;
+    std::optional<FileIdentity> identify(std::u16string_view path) const override;
     std::unique_ptr<FileSink> createFile(std::u16string_view path) override;
     std::optional<std::string> readFile(std::u16string_view path,
                                         std::size_t maxBytes) const override;
@@ -61,8 +67,10 @@ class MemoryFileSystem final : public FileSystem {
         bool heldOpen = false;
         bool readOnly = false;
         bool failQueries = false;
+        bool failListing = false;
         std::string content;
         std::uint64_t lastWriteTime = 0;
+        std::uint64_t id = 0;  // which file this is, kept across renames
     };
 
     // A path taken apart: `key` is the folded full path without a trailing separator, `path`
@@ -80,7 +88,10 @@ class MemoryFileSystem final : public FileSystem {
     const Entry* find(const std::u16string& key) const;
     bool folderExists(const Parsed& p) const;
 
+    std::uint64_t newId() { return ++lastId_; }
+
     std::map<std::u16string, Entry> entries_;  // by folded path
+    std::uint64_t lastId_ = 0;
 };
 
 }  // namespace tessary

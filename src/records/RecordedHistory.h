@@ -3,6 +3,7 @@
 // an undo that takes the newest batch back, rebuilding names from the extension texts that
 // batch recorded.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,8 @@ struct RecordedApplyResult {
     // False when nothing was renamed (an empty list, or the same new extension as the newest
     // entry): then nothing is to be asked.
     bool ran = false;
+    // When the journal could not be written: nothing was renamed and this is to be shown.
+    std::optional<std::u16string> message;
     // When it ran: ask kRecordedApplyQuestion in the platform's message box (information icon,
     // Yes and No, caption "Tessary1.0"). On Yes run the save operation record command; on No
     // apply recordedApplyDeclined().
@@ -63,13 +66,15 @@ struct RecordedApplyResult {
 
 // Commands 32783 and 32802. `newExtensionField` is the text of edit 1009.
 RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, RecordedHistory& history,
-                                  std::u16string_view newExtensionField);
+                                  std::u16string_view newExtensionField,
+                                  std::u16string_view journalPath = {});
 // The No answer to the recorded apply's question: pane 0 gets the hint.
 CommandEffects recordedApplyDeclined();
 
 // Commands 32786 and 32807: renames the rows of the newest entry back and removes the entry.
 // A row that no longer exists, or no longer holds the name the entry gave it, reads "失败"
 // and its file is left alone.
-CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistory& history);
+CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistory& history,
+                            std::u16string_view journalPath = {});
 
 }  // namespace tessary

@@ -4,6 +4,8 @@
 
 #include "engine/NumberText.h"
 #include "filelist/RowDetails.h"
+#include "records/RenameBatch.h"
+#include "records/RenamePlan.h"
 
 namespace tessary {
 
@@ -97,21 +99,32 @@ RestoreLoad loadRestoreRows(const FileSystem& fs, std::u16string_view path) {
     return restoreRowsFromContent(fs, *content);
 }
 
-void restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs) {
-    std::u16string from;
-    std::u16string to;
-    for (RestoreRow& row : rows) {
-        if (!row.checked) continue;
-        if (!isBareName(row.currentName) || !isBareName(row.earlierName)) {
-            row.status = kStatusFailed;
-            continue;
-        }
-        from.assign(row.folder).append(row.currentName);
-        to.assign(row.folder).append(row.earlierName);
-        const RenameOutcome outcome = fs.rename(from, to);
-        row.status = statusText(RenameCommand::Restore, outcome);
-        if (outcome == RenameOutcome::Renamed) row.currentName = row.earlierName;
+bool restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
+                        std::u16string_view journalPath) {
+    std::vector<RenameRequest> requests;
+    std::vector<std::size_t> rowOfRequest;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const RestoreRow& row = rows[i];
+        if (!row.checked || !isBareName(row.currentName) || !isBareName(row.earlierName)) continue;
+        requests.push_back({row.folder, row.currentName, row.earlierName});
+        rowOfRequest.push_back(i);
     }
+    const RenamePlan plan = planRenames(requests, fs);
+    const BatchResult batch = runRenamePlan(plan, fs, journalPath);
+    if (!batch.ran) return false;
+    for (RestoreRow& row : rows) {
+        if (row.checked && (!isBareName(row.currentName) || !isBareName(row.earlierName))) {
+            row.status = kStatusFailed;
+        }
+    }
+    for (std::size_t r = 0; r < rowOfRequest.size(); ++r) {
+        RestoreRow& row = rows[rowOfRequest[r]];
+        const RowResult& result = batch.rows[r];
+        row.status = batchStatusText(RenameCommand::Restore, result);
+        if (result.end == RowEnd::Renamed) row.currentName = row.earlierName;
+        if (result.end == RowEnd::Aside) row.currentName = result.asideName;
+    }
+    return true;
 }
 
 }  // namespace tessary

@@ -56,7 +56,9 @@ RestoreLoad loadRestoreRows(const FileSystem& fs, std::u16string_view path);
 RestoreLoad restoreRowsFromContent(const FileSystem& fs, const OprContent& content);
 
 // "还原": renames every checked row from folder + current name to folder + earlier name and
-// writes its status. Afterwards "还原" is disabled until the dialog is opened again.
-void restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs);
+// writes its status. Afterwards "还原" is disabled until the dialog is opened again. False
+// when the journal could not be written: then nothing was renamed.
+bool restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
+                        std::u16string_view journalPath = {});
 
 }  // namespace tessary

@@ -3,6 +3,7 @@
 // after windows.h
 #include <commctrl.h>
 
+#include "records/RowRequests.h"
 #include "res/resource.h"
 #include "ui/Win32Prompter.h"
 
@@ -15,10 +16,12 @@ constexpr int kBelowList = 60;
 
 }  // namespace
 
-CRestoreDlg::CRestoreDlg(std::u16string recordFile, FileSystem& fileSystem, Prompter* prompter)
+CRestoreDlg::CRestoreDlg(std::u16string recordFile, FileSystem& fileSystem,
+                         std::u16string journalPath, Prompter* prompter)
     : DialogBase(IDD_RESTORE),
       recordFile_(std::move(recordFile)),
       fileSystem_(fileSystem),
+      journalPath_(std::move(journalPath)),
       prompter_(prompter) {
     onCommand(IDC_RESTORE_BUTTON, [this] { onRestore(); });
 }
@@ -108,7 +111,11 @@ void CRestoreDlg::readChecks() {
 
 void CRestoreDlg::onRestore() {
     readChecks();
-    restoreCheckedRows(rows_, fileSystem_);
+    if (!restoreCheckedRows(rows_, fileSystem_, journalPath_)) {
+        prompter_->platformMessageBox(kJournalNotWritten, kMessageBoxCaption,
+                                      prompt::kOk | prompt::kIconError);
+        return;
+    }
     showRows();
     // A second restore would work on names that have changed; it needs the file again.
     EnableWindow(item(IDC_RESTORE_BUTTON), FALSE);

@@ -24,7 +24,9 @@ namespace tessary {
 class CRestoreDlg : public DialogBase {
   public:
     // Without a prompter the dialog's messages are platform message boxes it owns itself.
-    CRestoreDlg(std::u16string recordFile, FileSystem& fileSystem, Prompter* prompter = nullptr);
+    // Without a journal path its batch is not journaled.
+    CRestoreDlg(std::u16string recordFile, FileSystem& fileSystem, std::u16string journalPath = {},
+                Prompter* prompter = nullptr);
     ~CRestoreDlg() override;
 
     const std::vector<RestoreRow>& rows() const { return rows_; }
@@ -43,6 +45,7 @@ class CRestoreDlg : public DialogBase {
 
     std::u16string recordFile_;
     FileSystem& fileSystem_;
+    std::u16string journalPath_;
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter* prompter_;
     std::vector<RestoreRow> rows_;

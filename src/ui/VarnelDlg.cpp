@@ -57,6 +57,8 @@ CVarnelDlg::CVarnelDlg(HINSTANCE instance, Prompter* prompter, MainWindowShell* 
     prompter_ = prompter;
     shell_ = shell;
     fileSystem_ = fileSystem;
+    // Beside LastOpen.ini, which is read from the working folder too.
+    journals_ = JournalFolder(workingFolder());
     background_ = CreateSolidBrush(kMainBackground);
     mapCommands();
 }
@@ -157,6 +159,7 @@ BOOL CVarnelDlg::onInitDialog() {
     centreOnScreen();
     setDefaults();
     publishForWorkers();
+    PostMessageW(hwnd(), kOfferRecovery, 0, 0);
     return FALSE;  // the focus is set
 }
 
@@ -283,6 +286,9 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
             return std::nullopt;
         case kKeepHiddenColumnsLast:
             header_.keepHiddenColumnsLast();
+            return 0;
+        case kOfferRecovery:
+            offerRecovery();
             return 0;
         case WM_ADDFILE:
             return onAddFile(wParam, lParam);

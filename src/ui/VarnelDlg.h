@@ -20,6 +20,7 @@
 #include "filelist/win32/Win32Collator.h"
 #include "records/ApplyUndo.h"
 #include "records/FileSystem.h"
+#include "records/JournalFolder.h"
 #include "records/RecordedHistory.h"
 #include "ui/ColorDlg.h"
 #include "ui/DialogBase.h"
@@ -32,6 +33,10 @@ namespace tessary {
 inline constexpr COLORREF kMainBackground = 0xD6D6D9;
 // Posted to itself after a header drag, once the list has taken the new column order.
 inline constexpr UINT kKeepHiddenColumnsLast = WM_APP + 40;
+// The status bar's last pane: what the last preview found.
+inline constexpr int kPlanPane = 3;
+// Posted once the window is open: offers to put back the files of an unfinished batch.
+inline constexpr UINT kOfferRecovery = WM_APP + 41;
 inline constexpr int kPageTop = 67;
 inline constexpr UINT_PTR kAddFileResumeTimer = 2001;
 inline constexpr int kMainMinWidth = 670;
@@ -149,6 +154,9 @@ class CVarnelDlg : public DialogBase {
     void onReplaceModeChosen();
 
     // Commands (VarnelDlgCommands.cpp).
+    // Where the next batch's journal is written.
+    std::u16string nextJournal() const;
+    void offerRecovery();
     void onPreview();
     void onApply();
     void onUndo();
@@ -213,6 +221,7 @@ class CVarnelDlg : public DialogBase {
     Prompter* prompter_;
     MainWindowShell* shell_;
     FileSystem* fileSystem_;
+    JournalFolder journals_{u""};
 
     HWND fileList_ = nullptr;
     HWND fileListHeader_ = nullptr;

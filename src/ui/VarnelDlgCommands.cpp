@@ -12,6 +12,7 @@
 #include "filelist/ListCommands.h"
 #include "filelist/RowDetails.h"
 #include "records/ApplyUndo.h"
+#include "records/PreviewCheck.h"
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
 
@@ -89,22 +90,32 @@ void CVarnelDlg::mapCommands() {
     setUpTagControls();
 }
 
+std::u16string CVarnelDlg::nextJournal() const { return journals_.nextPath(*fileSystem_); }
+
+void CVarnelDlg::offerRecovery() {
+    if (journals_.journals(*fileSystem_).empty()) return;
+    // No keeps every journal for the next start.
+    if (!prompter_->ask(kRecoveryQuestion)) return;
+    prompter_->showMessage(recoveryReport(recoverJournals(journals_, *fileSystem_)));
+}
+
 void CVarnelDlg::onPreview() {
     const PreviewOutcome outcome = runPreview(model_, selectedPage_, readPageOptions());
     if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
         prompter_->showMessage(std::u16string(outcome.message));
     }
+    if (outcome.rowsWritten) setPaneText(kPlanPane, checkPreview(model_, *fileSystem_).paneText);
     if (outcome.enableApply) enable(IDC_APPLY, true);
     modelChanged();
 }
 
 void CVarnelDlg::onApply() {
-    applyEffects(applyRenames(model_, *fileSystem_));
+    applyEffects(applyRenames(model_, *fileSystem_, nextJournal()));
     modelChanged();
 }
 
 void CVarnelDlg::onUndo() {
-    applyEffects(undoRenames(model_, *fileSystem_));
+    applyEffects(undoRenames(model_, *fileSystem_, nextJournal()));
     modelChanged();
 }
 

@@ -25,13 +25,14 @@ void CVarnelDlg::onLoadRecord() {
     const std::optional<std::u16string> path =
         shell_->chooseRecordFile(hwnd(), RecordFileDialog::Open);
     if (!path) return;
-    shell_->showRestore(hwnd(), *path, *fileSystem_);
+    shell_->showRestore(hwnd(), *path, *fileSystem_, nextJournal());
 }
 
 void CVarnelDlg::onRecordedApply() {
     const RecordedApplyResult result =
-        recordedApply(model_, *fileSystem_, history_, itemText(IDC_NEW_EXT));
+        recordedApply(model_, *fileSystem_, history_, itemText(IDC_NEW_EXT), nextJournal());
     modelChanged();
+    if (result.message) prompter_->showMessage(*result.message);
     if (!result.ran) return;
     const int answer = prompter_->platformMessageBox(result.question, kMessageBoxCaption,
                                                      prompt::kYesNo | prompt::kIconInformation);
@@ -43,7 +44,7 @@ void CVarnelDlg::onRecordedApply() {
 }
 
 void CVarnelDlg::onRecordedUndo() {
-    applyEffects(recordedUndo(model_, *fileSystem_, history_));
+    applyEffects(recordedUndo(model_, *fileSystem_, history_, nextJournal()));
     modelChanged();
 }
 

@@ -38,9 +38,9 @@ class DesktopShell : public MainWindowShell {
     FilePick pickFiles(HWND owner, const std::u16string& initialFolder) override;
     std::optional<std::u16string> chooseExportFile(HWND owner) override;
     std::optional<std::u16string> chooseRecordFile(HWND owner, RecordFileDialog kind) override;
-    void showRestore(HWND owner, const std::u16string& recordFile,
-                     FileSystem& fileSystem) override {
-        CRestoreDlg dialog(recordFile, fileSystem);
+    void showRestore(HWND owner, const std::u16string& recordFile, FileSystem& fileSystem,
+                     const std::u16string& journalPath) override {
+        CRestoreDlg dialog(recordFile, fileSystem, journalPath);
         dialog.doModal(owner);
     }
     void editTags(HWND owner, TagEditor& editor, Prompter& prompter) override {
@@ -130,15 +130,17 @@ FilePick DesktopShell::pickFiles(HWND owner, const std::u16string& initialFolder
 
 }  // namespace
 
-std::u16string workingFolderHelpFile() {
-    // Named in full: the shell would otherwise also look in the program's own folder.
+std::u16string workingFolder() {
     wchar_t folder[MAX_PATH * 4] = {};
     const DWORD length = GetCurrentDirectoryW(MAX_PATH * 4, folder);
-    if (length == 0 || length >= MAX_PATH * 4) return u"help.chm";
+    if (length == 0 || length >= MAX_PATH * 4) return u"";
     std::u16string path(reinterpret_cast<const char16_t*>(folder), length);
     if (path.back() != u'\\') path += u'\\';
-    return path + u"help.chm";
+    return path;
 }
+
+// Named in full: the shell would otherwise also look in the program's own folder.
+std::u16string workingFolderHelpFile() { return workingFolder() + u"help.chm"; }
 
 std::unique_ptr<MainWindowShell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
 

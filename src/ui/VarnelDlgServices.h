@@ -46,9 +46,10 @@ class MainWindowShell {
     // The save ("保存操作记录文件") or open ("打开操作记录文件") dialog of an operation record
     // file, with "opr" added to a name without extension. Nothing when it was not confirmed.
     virtual std::optional<std::u16string> chooseRecordFile(HWND owner, RecordFileDialog kind) = 0;
-    // The restore dialog on a record file, modal; it renames through `fileSystem`.
-    virtual void showRestore(HWND owner, const std::u16string& recordFile,
-                             FileSystem& fileSystem) = 0;
+    // The restore dialog on a record file, modal; it renames through `fileSystem`, journaling
+    // its batch at `journalPath`.
+    virtual void showRestore(HWND owner, const std::u16string& recordFile, FileSystem& fileSystem,
+                             const std::u16string& journalPath) = 0;
     // The tag editor of a bulk edit, modal; its messages go through the prompter.
     virtual void editTags(HWND owner, TagEditor& editor, Prompter& prompter) = 0;
     // The single-file rename dialog opened on `name`: the new name after "改名", nothing after
@@ -58,6 +59,9 @@ class MainWindowShell {
 };
 
 std::unique_ptr<MainWindowShell> makeDesktopShell();
+
+// The current working folder, ending with a backslash; empty when it cannot be had.
+std::u16string workingFolder();
 
 // "help.chm" in the current working folder, as a full path.
 std::u16string workingFolderHelpFile();

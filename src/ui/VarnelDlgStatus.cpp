@@ -1,6 +1,9 @@
 // The status bar: three panes with the file count and the two move hints, and the two small
 // buttons "△" and "▽" that lie inside them.
 
+#include <algorithm>
+#include <vector>
+
 #include "filelist/ListCommands.h"
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
@@ -11,6 +14,14 @@ namespace {
 
 constexpr int kStatusBarId = 0xE801;
 constexpr int kPaneWidths[] = {200, 135, 125};
+constexpr int kPaneWidthsTotal = 200 + 135 + 125;
+
+// The three fixed panes, and the last one to the right edge for what a preview found.
+std::vector<int> paneWidths(int barWidth) {
+    std::vector<int> widths(std::begin(kPaneWidths), std::end(kPaneWidths));
+    widths.push_back(std::max(0, barWidth - kPaneWidthsTotal));
+    return widths;
+}
 
 }  // namespace
 
@@ -19,7 +30,7 @@ void CVarnelDlg::createStatusBar() {
     // siblings so that the move buttons lying on it stay visible.
     statusBar_ = controls_->statusBar.create(
         hwnd(), kStatusBarId, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | WS_CLIPSIBLINGS);
-    controls_->statusBar.setPanes({std::begin(kPaneWidths), std::end(kPaneWidths)});
+    controls_->statusBar.setPanes(paneWidths(clientWidth()));
     setPaneText(0, fileCountText(0));
     setPaneText(1, u"向下移动一行-");
     setPaneText(2, u"向上移动一行-");
@@ -41,7 +52,7 @@ void CVarnelDlg::placeStatusBar() {
     const int width = clientWidth();
     const int top = clientHeight() - 20;
     SetWindowPos(statusBar_, nullptr, 0, top, width, 20, SWP_NOZORDER | SWP_NOACTIVATE);
-    controls_->statusBar.setPanes({std::begin(kPaneWidths), std::end(kPaneWidths)});
+    controls_->statusBar.setPanes(paneWidths(width));
     // Each button covers its pane with the left edge 85 pixels in and the right edge 35 (pane 1)
     // or 25 (pane 2) pixels in; the buttons are the window's own children so that their
     // commands reach it, kept above the bar.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -275,8 +276,61 @@ TYPED_TEST_P(FileSystemContract, WritesAFileInPiecesReplacingTheOldOne) {
     EXPECT_EQ(fs.createFile(this->at(u"x?y")), nullptr);
 }
 
+TYPED_TEST_P(FileSystemContract, ListsAFolderOnceWithTheCaseOnDisk) {
+    FileSystem& fs = this->fs();
+    this->file(u"B.txt", "b");
+    this->file(u"照片 1.jpg", "p");
+    this->world.makeFolder(this->at(u"sub"));
+    this->world.makeFile(this->at(u"sub\\inner.txt"), "i", 0);
+    std::vector<std::u16string> names;
+    const auto collect = [&names](std::u16string_view name) { names.emplace_back(name); };
+    EXPECT_TRUE(fs.listFolder(this->world.root(), collect));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"B.txt", u"sub", u"照片 1.jpg"}));
+    names.clear();
+    EXPECT_TRUE(fs.listFolder(this->at(u"sub"), collect));  // without its separator
+    EXPECT_EQ(names, std::vector<std::u16string>{u"inner.txt"});
+    names.clear();
+    this->world.makeFolder(this->at(u"empty"));
+    EXPECT_TRUE(fs.listFolder(this->at(u"empty\\"), collect));
+    EXPECT_TRUE(names.empty());
+    EXPECT_FALSE(fs.listFolder(this->at(u"gone\\"), collect));
+    EXPECT_FALSE(fs.listFolder(this->at(u"B.txt"), collect));
+}
+
+TYPED_TEST_P(FileSystemContract, RemovesFilesAndTellsFilesApartByIdentity) {
+    FileSystem& fs = this->fs();
+    this->file(u"a.txt", "a");
+    this->file(u"b.txt", "b");
+    const auto a = fs.identify(this->at(u"a.txt"));
+    const auto b = fs.identify(this->at(u"b.txt"));
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(*a, *b);
+    // The identity goes with the file through renames, in any case of its name.
+    ASSERT_EQ(fs.rename(this->at(u"a.txt"), this->at(u"c.txt")), RenameOutcome::Renamed);
+    EXPECT_EQ(fs.identify(this->at(u"C.TXT")), a);
+    EXPECT_EQ(fs.identify(this->at(u"a.txt")), std::nullopt);
+    {
+        // Another program's open file can still be told.
+        auto hold = this->world.holdOpen(this->at(u"b.txt"), Sharing::None);
+        EXPECT_EQ(fs.identify(this->at(u"b.txt")), b);
+        EXPECT_FALSE(fs.removeFile(this->at(u"b.txt")));
+    }
+    EXPECT_TRUE(fs.removeFile(this->at(u"b.txt")));
+    EXPECT_EQ(this->world.namesIn(this->world.root()), std::vector<std::u16string>{u"c.txt"});
+    EXPECT_FALSE(fs.removeFile(this->at(u"b.txt")));
+    // A journal is flushed to the disk before it is finished.
+    const std::unique_ptr<FileSink> sink = fs.createFile(this->at(u"j"));
+    ASSERT_NE(sink, nullptr);
+    EXPECT_TRUE(sink->write("journal"));
+    EXPECT_TRUE(sink->flushToDisk());
+    EXPECT_TRUE(sink->finish());
+    EXPECT_EQ(this->world.content(this->at(u"j")), "journal");
+}
+
 REGISTER_TYPED_TEST_SUITE_P(
-    FileSystemContract, RenamesAFileAndItsContentGoesWithIt, RenamesNamesWithChineseAndBlanks,
+    FileSystemContract, ListsAFolderOnceWithTheCaseOnDisk, RemovesFilesAndTellsFilesApartByIdentity,
+    RenamesAFileAndItsContentGoesWithIt, RenamesNamesWithChineseAndBlanks,
     SamePathIsRenamedWithoutChangingAnything, CaseOnlyRenameSucceeds, NeverReplacesAnExistingFile,
     MissingFileOrFolderIsSourceMissing, NameTheFileSystemRefusesIsOtherFailure,
     FileHeldOpenByAnotherProgramIsAccessDenied, ReadOnlyFilesAndFoldersStillRename,

@@ -1,9 +1,11 @@
 #pragma once
 // Randomised rounds of apply, undo and single-file renames over files whose contents identify
-// them, with new names that collide, swap, chain, hit unrelated files, are empty, invalid or
-// unchanged, and files held open by another program. After every command every content must be
-// on disk exactly once, and every row's FileName and Status must agree with the disk. Runs on
-// any FileSystemWorld: the in-memory one natively, real files under Wine.
+// them, with batches that rotate, shift and swap names, collide, hit unrelated files, change
+// only case, are empty, invalid or unchanged, and files held open by another program. After
+// every command every content must be on disk exactly once, no temporary name is left, every
+// row the plan renames has its new name (unless a held file stopped its group), and every
+// row's FileName and Status agree with the disk. Runs on any FileSystemWorld: the in-memory
+// one natively, real files under Wine.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,9 @@
 #include "contract/FileSystemContract.h"
 #include "filelist/FileListModel.h"
 #include "records/ApplyUndo.h"
+#include "records/RenameBatch.h"
+#include "records/RenamePlan.h"
+#include "records/RowRequests.h"
 
 namespace tessary::contract {
 
@@ -23,6 +28,8 @@ struct NoLossFigures {
     int rounds = 0;
     int files = 0;
     long long renamesTried = 0;
+    int planned = 0;  // rows the plan renamed, checked to have their new names
+    int refused = 0;  // rows the plan refused, checked to have stayed
     int filesLost = 0;
 };
 
@@ -116,30 +123,84 @@ class NoLossRounds {
         }
     }
 
+    // The new names of one batch, of one of several kinds.
+    std::vector<std::u16string> batchNames(const FileListModel& model) {
+        const int rows = model.rowCount();
+        std::vector<std::u16string> names;
+        for (int row = 0; row < rows; ++row) names.push_back(model.text(row, ColFileName));
+        std::vector<std::u16string> out = names;
+        switch (upTo(5)) {
+            case 0: {  // the rows' names among themselves: cycles of every length, some fixed
+                std::shuffle(out.begin(), out.end(), random_);
+                break;
+            }
+            case 1: {  // a shift by k, its end into a free name
+                const int k = 1 + upTo(std::max(1, rows - 1));
+                for (int row = 0; row < rows; ++row) {
+                    out[row] = row + k < rows ? names[row + k]
+                                              : u"s" + ascii(std::to_string(upTo(1000))) + u".txt";
+                }
+                break;
+            }
+            case 2: {  // case changes, names Windows refuses, and some left alone
+                static const std::vector<std::u16string> refused = {u"CON", u"lpt3.txt", u"a.",
+                                                                    u"b ",  u"",         u"x?y"};
+                for (auto& name : out) {
+                    const int what = upTo(4);
+                    if (what == 0) name = pick(refused);
+                    if (what == 1) name = fold(name);
+                }
+                break;
+            }
+            default:  // names that may collide with each other and with other files
+                for (auto& name : out) name = upTo(6) == 0 ? name : newName(model);
+                break;
+        }
+        return out;
+    }
+
     void previewAndApply(FileListModel& model, const std::u16string& folder,
                          const std::vector<std::string>& rowContent) {
         std::vector<std::u16string> before;
+        const std::vector<std::u16string> previews = batchNames(model);
         for (int row = 0; row < model.rowCount(); ++row) {
             before.push_back(model.text(row, ColFileName));
-            // An unchanged name now and then; otherwise a name that may collide.
-            model.setText(row, ColPreview,
-                          upTo(6) == 0 ? model.text(row, ColFileName) : newName(model));
+            model.setText(row, ColPreview, previews[row]);
             model.setText(row, ColStatus, kStatusUnchanged);
         }
+        const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), world_.fs());
         std::unique_ptr<Hold> hold;
         int heldRow = -1;
         if (upTo(4) == 0) {
             heldRow = upTo(model.rowCount());
             hold = world_.holdOpen(folder + model.text(heldRow, ColFileName), Sharing::None);
         }
+        // The rows of the held file's group may stay; every other planned row must move.
+        std::vector<bool> mayStay(model.rowCount(), false);
+        for (const StepGroup& group : plan.groups) {
+            bool held = false;
+            for (int i = group.first; i < group.first + group.count; ++i) {
+                held = held || plan.steps[i].row == heldRow;
+            }
+            for (int i = group.first; i < group.first + group.count && held; ++i) {
+                mayStay[plan.steps[i].row] = true;
+            }
+        }
         applyRenames(model, world_.fs());
         figures_.renamesTried += model.rowCount();
         hold.reset();
         for (int row = 0; row < model.rowCount(); ++row) {
-            checkOneRow(model, row, before[row], u"改名成功", rowContent, "after apply");
-            if (row == heldRow && model.text(row, ColPreview) != before[row]) {
-                EXPECT_EQ(model.text(row, ColStatus), u"失败:文件不允许访问");
+            const RowPlan& p = plan.rows[row];
+            const std::u16string& status = model.text(row, ColStatus);
+            if (p.refused()) {
+                ++figures_.refused;
+                EXPECT_EQ(status, batchStatusText(RenameCommand::Apply, refusedResult(p)));
+            } else if (p.verdict == RowVerdict::Rename && !mayStay[row]) {
+                ++figures_.planned;
+                EXPECT_EQ(status, u"改名成功") << "row " << row;
+                EXPECT_EQ(model.text(row, ColFileName), previews[row]);
             }
+            checkOneRow(model, row, before[row], u"改名成功", rowContent, "after apply");
         }
     }
 
@@ -175,6 +236,7 @@ class NoLossRounds {
     void checkEveryContentOnce(const std::u16string& folder) {
         std::map<std::string, int> seen;
         for (const auto& name : world_.namesIn(folder)) {
+            EXPECT_FALSE(fold(name).starts_with(u"~TESSARY-")) << "a temporary name is left";
             if (auto content = world_.content(folder + name)) ++seen[*content];
         }
         for (const std::string& content : expected_) {
@@ -200,8 +262,10 @@ class NoLossRounds {
 };
 
 inline void printNoLossFigures(const char* where, const NoLossFigures& f) {
-    std::printf("no-loss (%s): rounds %d, files %d, renames tried %lld, files lost %d\n", where,
-                f.rounds, f.files, f.renamesTried, f.filesLost);
+    std::printf(
+        "no-loss (%s): rounds %d, files %d, renames tried %lld, planned rows renamed %d, refused "
+        "rows kept %d, files lost %d\n",
+        where, f.rounds, f.files, f.renamesTried, f.planned, f.refused, f.filesLost);
 }
 
 }  // namespace tessary::contract

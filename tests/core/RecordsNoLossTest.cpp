@@ -10,9 +10,9 @@ namespace {
 
 TEST(NoLoss, InMemoryRoundsLoseNothing) {
     MemoryWorld world;
-    const NoLossFigures figures = NoLossRounds(world, 20240315u).run(400);
+    const NoLossFigures figures = NoLossRounds(world, 20240315u).run(1000);
     printNoLossFigures("memory", figures);
-    EXPECT_EQ(figures.rounds, 400);
+    EXPECT_EQ(figures.rounds, 1000);
     EXPECT_GT(figures.renamesTried, 5000);
     EXPECT_EQ(figures.filesLost, 0);
 }

@@ -232,7 +232,7 @@ TEST_F(Pictures, RestoreDialogWithFoundAndMissingFiles) {
         << *encodeOpr(SavingTime{2026, 12, 3, 9, 21, 7, 0, 0}, records);
     Win32FileSystem fs;
     uitest::ScriptedPrompter prompter;
-    CRestoreDlg dialog((folder.path() / "r.opr").u16string(), fs, &prompter);
+    CRestoreDlg dialog((folder.path() / "r.opr").u16string(), fs, std::u16string(), &prompter);
     ASSERT_NE(dialog.createModeless(nullptr), nullptr);
     savePicture(dialog.hwnd(), L"dlg_restore", true);
     DestroyWindow(dialog.hwnd());

@@ -145,7 +145,8 @@ TEST_F(MainWindowTest, ClearingTheListForgetsTheRecordedBatches) {
 class RestoreDialogTest : public ::testing::Test {
   protected:
     void open(const std::filesystem::path& record) {
-        dialog_ = std::make_unique<CRestoreDlg>(record.u16string(), fs_, &prompter_);
+        dialog_ =
+            std::make_unique<CRestoreDlg>(record.u16string(), fs_, std::u16string(), &prompter_);
         ASSERT_NE(dialog_->createModeless(nullptr), nullptr);
         pumpMessages();
     }

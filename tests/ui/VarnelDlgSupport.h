@@ -70,7 +70,8 @@ class RecordingShell : public MainWindowShell {
         recordAsked.push_back(kind);
         return recordFile;
     }
-    void showRestore(HWND, const std::u16string& file, FileSystem&) override {
+    void showRestore(HWND, const std::u16string& file, FileSystem&,
+                     const std::u16string&) override {
         restoreShown.push_back(file);
     }
 

@@ -67,8 +67,9 @@ TEST_F(RealFiles, ApplyReportsEveryFaultAndRenamesTheRest) {
     applyRenames(model, fs);
     CloseHandle(held);
 
-    EXPECT_EQ(column(ColStatus), (Names{u"失败:文件不允许访问", u"失败:原文件不存在",
-                                        u"失败:原文件不存在", u"失败", u"改名成功"}));
+    EXPECT_EQ(column(ColStatus),
+              (Names{u"失败:文件不允许访问", u"失败:原文件不存在", u"失败:原文件不存在",
+                     u"失败:含有不允许的字符", u"改名成功"}));
     EXPECT_EQ(column(ColFileName), (Names{u"held.txt", u"deleted.txt", u"in gone folder.txt",
                                           u"refused.txt", u"5.txt"}));
     EXPECT_EQ(namesInFolder(temp.path()), (Names{u"5.txt", u"held.txt", u"refused.txt"}));

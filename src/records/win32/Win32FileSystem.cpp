@@ -182,6 +182,8 @@ class Win32FileSink final : public FileSink {
         return true;
     }
 
+    bool flushToDisk() override { return FlushFileBuffers(file_.get()) != FALSE; }
+
     // A write can still fail when the handle is closed (a full network drive, say).
     bool finish() override { return file_.valid() && file_.close(); }
 
@@ -190,6 +192,48 @@ class Win32FileSink final : public FileSink {
 };
 
 }  // namespace
+
+bool Win32FileSystem::listFolder(std::u16string_view folder,
+                                 const std::function<void(std::u16string_view)>& onName) const {
+    if (hasNul(folder) || folder.empty()) return false;
+    std::u16string pattern(folder);
+    if (!isSeparator(pattern.back())) pattern += u'\\';
+    pattern += u'*';
+    pattern = systemPath(pattern);
+    WIN32_FIND_DATAW found{};
+    // The basic information level skips the short names, and a large fetch asks for the
+    // folder in few round trips.
+    HANDLE search = FindFirstFileExW(wide(pattern), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        const std::u16string_view name(reinterpret_cast<const char16_t*>(found.cFileName));
+        if (name != u"." && name != u"..") onName(name);
+    } while (FindNextFileW(search, &found));
+    const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+    FindClose(search);
+    return complete;
+}
+
+std::optional<FileIdentity> Win32FileSystem::identify(std::u16string_view path) const {
+    if (hasNul(path)) return std::nullopt;
+    // Attributes only, shared every way, so that a file in use by others can still be named;
+    // backup semantics opens folders too.
+    Handle file(CreateFileW(wide(systemPath(path)), FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.valid()) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+    return FileIdentity{
+        info.dwVolumeSerialNumber,
+        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+bool Win32FileSystem::removeFile(std::u16string_view path) {
+    if (hasNul(path)) return false;
+    return DeleteFileW(wide(systemPath(path))) != FALSE;
+}
 
 std::unique_ptr<FileSink> Win32FileSystem::createFile(std::u16string_view path) {
     if (hasNul(path)) return nullptr;

@@ -15,6 +15,10 @@ class Win32FileSystem final : public FileSystem {
   public:
     RenameOutcome rename(std::u16string_view from, std::u16string_view to) override;
     AttributeQuery queryAttributes(std::u16string_view path) const override;
+    bool listFolder(std::u16string_view folder,
+                    const std::function<void(std::u16string_view)>& onName) const override;
+    bool removeFile(std::u16string_view path) override;
+    std::optional<FileIdentity> identify(std::u16string_view path) const override;
     std::unique_ptr<FileSink> createFile(std::u16string_view path) override;
     std::optional<std::string> readFile(std::u16string_view path,
                                         std::size_t maxBytes) const override;

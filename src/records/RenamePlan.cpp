@@ -1,0 +1,336 @@
+#include "records/RenamePlan.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace tessary {
+
+int RenamePlan::renameCount() const {
+    return static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const RowPlan& r) {
+        return r.verdict == RowVerdict::Rename;
+    }));
+}
+
+int RenamePlan::refusedCount() const {
+    return static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [](const RowPlan& r) { return r.refused(); }));
+}
+
+namespace {
+
+// A name within one folder, as Windows compares it: the folder's number in two units, then
+// the folded name. Keys live in one buffer reserved up front, so their views stay valid.
+class KeyBuffer {
+  public:
+    void reserve(std::size_t units) { buffer_.reserve(units); }
+    std::u16string_view add(int folder, std::u16string_view name) {
+        const std::size_t at = buffer_.size();
+        appendKey(buffer_, folder, name);
+        return std::u16string_view(buffer_).substr(at);
+    }
+    static void appendKey(std::u16string& out, int folder, std::u16string_view name) {
+        out += static_cast<char16_t>(static_cast<std::uint32_t>(folder) >> 16);
+        out += static_cast<char16_t>(folder & 0xFFFF);
+        appendFolded(out, name);
+    }
+
+  private:
+    std::u16string buffer_;
+};
+
+class Planner {
+  public:
+    Planner(const std::vector<RenameRequest>& requests, const FileSystem& fs)
+        : requests_(requests), fs_(fs), count_(static_cast<int>(requests.size())) {}
+
+    RenamePlan run() {
+        plan_.rows.resize(requests_.size());
+        judgeNames();
+        buildKeys();
+        readFolders();
+        refuseMissingSources();
+        refuseTakenTargets();
+        orderSteps();
+        return std::move(plan_);
+    }
+
+  private:
+    struct Slot {
+        int sourceRow = -1;    // the first row whose file has this name
+        int firstTarget = -1;  // the rows to be given this name, in row order, by nextTarget_
+        int lastTarget = -1;
+        std::uint32_t onDisk = 0;  // entries of the folder's listing with this name
+    };
+
+    bool renames(int row) const { return plan_.rows[row].verdict == RowVerdict::Rename; }
+
+    int folderOf(std::u16string_view folder) {
+        // Rows come in runs of one folder: compare with the last one before folding.
+        if (!plan_.folders.empty() && folder == plan_.folders[lastFolder_]) return lastFolder_;
+        std::u16string key;
+        appendFolded(key, folder);
+        const auto [it, added] =
+            folderIds_.emplace(std::move(key), static_cast<int>(plan_.folders.size()));
+        if (added) plan_.folders.push_back(folder);
+        lastFolder_ = it->second;
+        return lastFolder_;
+    }
+
+    void judgeNames() {
+        folderOfRow_.resize(requests_.size());
+        for (int row = 0; row < count_; ++row) {
+            const RenameRequest& r = requests_[row];
+            folderOfRow_[row] = folderOf(r.folder);
+            RowPlan& p = plan_.rows[row];
+            if (r.newName == r.name) continue;  // Unchanged
+            p.problem = nameProblem(r.newName);
+            if (p.problem == NameProblem::None && fs_.pathTooLong(r.folder, r.newName)) {
+                p.problem = NameProblem::TooLong;
+            }
+            p.verdict =
+                p.problem == NameProblem::None ? RowVerdict::Rename : RowVerdict::InvalidName;
+        }
+    }
+
+    int slotOf(std::u16string_view key) {
+        const auto [it, added] = slotIds_.emplace(key, static_cast<int>(slots_.size()));
+        if (added) slots_.emplace_back();
+        return it->second;
+    }
+
+    void buildKeys() {
+        std::size_t units = 0;
+        for (int row = 0; row < count_; ++row) {
+            units += 2 + requests_[row].name.size();
+            if (renames(row)) units += 2 + requests_[row].newName.size();
+        }
+        keys_.reserve(units);
+        slots_.reserve(requests_.size() * 2);
+        slotIds_.reserve(requests_.size() * 2);
+        sourceSlot_.resize(requests_.size());
+        targetSlot_.assign(requests_.size(), -1);
+        nextTarget_.assign(requests_.size(), -1);
+        for (int row = 0; row < count_; ++row) {
+            const int slot = slotOf(keys_.add(folderOfRow_[row], requests_[row].name));
+            sourceSlot_[row] = slot;
+            RowPlan& p = plan_.rows[row];
+            if (slots_[slot].sourceRow < 0) {
+                slots_[slot].sourceRow = row;
+            } else if (p.verdict != RowVerdict::InvalidName) {
+                p.verdict = RowVerdict::SameFile;
+                p.otherRow = slots_[slot].sourceRow;
+            }
+        }
+        for (int row = 0; row < count_; ++row) {
+            if (!renames(row)) continue;
+            const int slot = slotOf(keys_.add(folderOfRow_[row], requests_[row].newName));
+            targetSlot_[row] = slot;
+            Slot& s = slots_[slot];
+            if (s.lastTarget < 0) {
+                s.firstTarget = row;
+            } else {
+                nextTarget_[s.lastTarget] = row;
+            }
+            s.lastTarget = row;
+        }
+    }
+
+    // A row whose file should stay where it is, or move: its file must be there.
+    bool needsItsFile(int row) const {
+        const RowVerdict v = plan_.rows[row].verdict;
+        return v == RowVerdict::Rename || v == RowVerdict::Unchanged;
+    }
+
+    // One listing per folder that has a row to rename or to leave: which of the batch's names
+    // are taken, which files are there, and which temporary names are taken.
+    void readFolders() {
+        std::vector<bool> wanted(plan_.folders.size(), false);
+        for (int row = 0; row < count_; ++row) {
+            if (needsItsFile(row)) wanted[folderOfRow_[row]] = true;
+        }
+        listed_.assign(plan_.folders.size(), false);
+        std::u16string prefix;
+        appendFolded(prefix, kTemporaryNamePrefix);
+        std::u16string key;
+        for (int folder = 0; folder < static_cast<int>(wanted.size()); ++folder) {
+            if (!wanted[folder]) continue;
+            listed_[folder] = fs_.listFolder(plan_.folders[folder], [&](std::u16string_view name) {
+                key.clear();
+                KeyBuffer::appendKey(key, folder, name);
+                const auto it = slotIds_.find(key);
+                if (it != slotIds_.end()) ++slots_[it->second].onDisk;
+                if (std::u16string_view(key).substr(2).starts_with(prefix))
+                    takenTemporary_.insert(key);
+            });
+        }
+    }
+
+    // A file the listing does not show may still be there under another spelling (its short
+    // name, say): only the system's own "not found" refuses it. So does a folder that could
+    // not be listed (gone, say): each of its files is asked after. A row left as it is whose
+    // file has gone reports that too, as renaming it onto itself would.
+    void refuseMissingSources() {
+        std::u16string path;
+        for (int row = 0; row < count_; ++row) {
+            if (!needsItsFile(row)) continue;
+            if (listed_[folderOfRow_[row]] && slots_[sourceSlot_[row]].onDisk > 0) continue;
+            path.assign(requests_[row].folder).append(requests_[row].name);
+            if (fs_.queryAttributes(path).result == QueryResult::NotFound) {
+                plan_.rows[row].verdict = RowVerdict::SourceMissing;
+            }
+        }
+    }
+
+    // A row refused holds on to its file's name: whoever wanted that name cannot have it.
+    void refuse(int row, RowVerdict verdict, int otherRow) {
+        RowPlan& p = plan_.rows[row];
+        p.verdict = verdict;
+        p.otherRow = otherRow;
+        held_.push_back(row);
+    }
+
+    void refuseWhatWaitsOnHeldNames() {
+        while (!held_.empty()) {
+            const int holder = held_.back();
+            held_.pop_back();
+            for (int t = slots_[sourceSlot_[holder]].firstTarget; t >= 0; t = nextTarget_[t]) {
+                if (renames(t) && t != holder) refuse(t, RowVerdict::NameTaken, -1);
+            }
+        }
+    }
+
+    void refuseTakenTargets() {
+        // Names held by files outside the batch; on a disk that tells case apart, a second
+        // file under the same folded name counts as one.
+        for (int row = 0; row < count_; ++row) {
+            if (!renames(row)) continue;
+            const Slot& s = slots_[targetSlot_[row]];
+            if (s.onDisk > (s.sourceRow >= 0 ? 1u : 0u)) refuse(row, RowVerdict::NameTaken, -1);
+        }
+        // Names held by rows that stay where they are.
+        for (int row = 0; row < count_; ++row) {
+            const RowVerdict v = plan_.rows[row].verdict;
+            if ((v == RowVerdict::Unchanged || v == RowVerdict::InvalidName) &&
+                slots_[sourceSlot_[row]].sourceRow == row) {
+                held_.push_back(row);
+            }
+        }
+        refuseWhatWaitsOnHeldNames();
+        // Of several rows given one name, the first keeps it.
+        for (const Slot& s : slots_) {
+            int keeper = -1;
+            for (int t = s.firstTarget; t >= 0; t = nextTarget_[t]) {
+                if (!renames(t)) continue;
+                if (keeper < 0) {
+                    keeper = t;
+                } else {
+                    refuse(t, RowVerdict::SameNewName, keeper);
+                }
+            }
+            refuseWhatWaitsOnHeldNames();
+        }
+    }
+
+    // The row that must move before `row` can take its new name, or -1 when the name is free.
+    int blocker(int row) const {
+        const int holder = slots_[targetSlot_[row]].sourceRow;
+        return holder >= 0 && holder != row && renames(holder) ? holder : -1;
+    }
+
+    void addStep(int row, std::u16string_view from, std::u16string_view to) {
+        plan_.steps.push_back({row, folderOfRow_[row], from, to});
+    }
+
+    std::u16string_view temporaryName(int folder) {
+        std::u16string key;
+        while (true) {
+            std::u16string name = kTemporaryNamePrefix;
+            for (char c : std::to_string(++temporaryCounter_)) name += static_cast<char16_t>(c);
+            name += u".tmp";
+            key.clear();
+            KeyBuffer::appendKey(key, folder, name);
+            if (!slotIds_.contains(key) && !takenTemporary_.contains(key)) {
+                return plan_.temporaryNames.emplace_back(std::move(name));
+            }
+        }
+    }
+
+    void orderSteps() {
+        std::vector<int> waiting(requests_.size(), -1);  // the row that waits for this one
+        for (int row = 0; row < count_; ++row) {
+            if (!renames(row)) continue;
+            const int b = blocker(row);
+            if (b >= 0) waiting[b] = row;
+        }
+        std::vector<bool> done(requests_.size(), false);
+        std::vector<int> members;
+        for (int start = 0; start < count_; ++start) {
+            if (!renames(start) || done[start]) continue;
+            // Walk ahead to the row whose name is free; coming back to the start is a cycle.
+            members.assign(1, start);
+            int end = start;
+            bool cycle = false;
+            // Each row waits on at most one other and is waited on by at most one, so the walk
+            // ends within the batch; the bound only guards against a fault here.
+            for (int next = blocker(end); next >= 0 && members.size() <= requests_.size();
+                 next = blocker(end)) {
+                if (next == start) {
+                    cycle = true;
+                    break;
+                }
+                end = next;
+                members.push_back(end);
+            }
+            StepGroup group{static_cast<int>(plan_.steps.size()), 0, cycle};
+            if (cycle) {
+                // members: start, the row holding its new name, ..., the row wanting start's
+                // name. Start steps aside, the others move back to front, start moves on.
+                const RenameRequest& first = requests_[start];
+                const std::u16string_view aside = temporaryName(folderOfRow_[start]);
+                addStep(start, first.name, aside);
+                for (auto it = members.rbegin(); it + 1 != members.rend(); ++it) {
+                    addStep(*it, requests_[*it].name, requests_[*it].newName);
+                }
+                addStep(start, aside, first.newName);
+            } else {
+                // From the row whose name is free back through those waiting on it.
+                for (int row = end; row >= 0; row = waiting[row]) {
+                    addStep(row, requests_[row].name, requests_[row].newName);
+                    done[row] = true;
+                }
+            }
+            for (int row : members) done[row] = true;
+            group.count = static_cast<int>(plan_.steps.size()) - group.first;
+            plan_.groups.push_back(group);
+        }
+    }
+
+    const std::vector<RenameRequest>& requests_;
+    const FileSystem& fs_;
+    const int count_;
+    RenamePlan plan_;
+
+    std::unordered_map<std::u16string, int> folderIds_;
+    int lastFolder_ = 0;
+    std::vector<int> folderOfRow_;
+    std::vector<bool> listed_;
+
+    KeyBuffer keys_;
+    std::unordered_map<std::u16string_view, int> slotIds_;
+    std::vector<Slot> slots_;
+    std::vector<int> sourceSlot_;
+    std::vector<int> targetSlot_;
+    std::vector<int> nextTarget_;
+    std::unordered_set<std::u16string> takenTemporary_;
+    std::vector<int> held_;
+    unsigned temporaryCounter_ = 0;
+};
+
+}  // namespace
+
+RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs) {
+    return Planner(requests, fs).run();
+}
+
+}  // namespace tessary

@@ -1,0 +1,23 @@
+#pragma once
+// The rows of the file list as one batch of renames: each row's file, Path + FileName, is to
+// take the name in another of its columns.
+
+#include <vector>
+
+#include "filelist/FileListModel.h"
+#include "records/RenameBatch.h"
+#include "records/RenamePlan.h"
+
+namespace tessary {
+
+// The views point into the model: plan and run the batch before the model changes.
+std::vector<RenameRequest> requestsOfRows(const FileListModel& model, int newNameColumn);
+
+// Where the batch left each row's file: FileName follows it, and Status tells the outcome.
+void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCommand command,
+                       int newNameColumn);
+
+inline constexpr char16_t kJournalNotWritten[] =
+    u"无法写入改名日志，没有改名任何文件。请检查程序所在的工作文件夹是否可以写入。";
+
+}  // namespace tessary

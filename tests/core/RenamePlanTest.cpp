@@ -1,0 +1,146 @@
+// The rename plan on the in-memory file system: the shared batch cases, and what only the plan
+// itself shows (how it reads the disk, and what the preview makes of it).
+
+#include <gtest/gtest.h>
+
+#include "contract/MemoryWorld.h"
+#include "contract/RenamePlanCases.h"
+#include "core/ForwardingFileSystem.h"
+#include "core/RecordsTestSupport.h"
+#include "records/PreviewCheck.h"
+
+namespace tessary {
+namespace {
+
+using contract::MemoryWorld;
+using testing::kFolder;
+using testing::ListedFiles;
+using Names = std::vector<std::u16string>;
+
+}  // namespace
+
+namespace contract {
+INSTANTIATE_TYPED_TEST_SUITE_P(Memory, RenamePlanCases, ::testing::Types<MemoryWorld>);
+}  // namespace contract
+
+namespace {
+
+// Counts what the plan asks of the disk.
+class CountingFileSystem final : public testing::ForwardingFileSystem {
+  public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    mutable int listings = 0;
+    mutable int queries = 0;
+
+    AttributeQuery queryAttributes(std::u16string_view path) const override {
+        ++queries;
+        return ForwardingFileSystem::queryAttributes(path);
+    }
+    bool listFolder(std::u16string_view folder,
+                    const std::function<void(std::u16string_view)>& onName) const override {
+        ++listings;
+        return ForwardingFileSystem::listFolder(folder, onName);
+    }
+};
+
+TEST(RenamePlan, ReadsEachFolderOnceAndQueriesOnlyFilesItDidNotSee) {
+    MemoryFileSystem memory;
+    std::vector<std::u16string> folders, names, newNames;
+    for (int f = 0; f < 4; ++f) {
+        const std::u16string folder = u"D:\\f" + contract::numbered(f, u"\\");
+        memory.addFolder(folder);
+        for (int i = 0; i < 50; ++i) {
+            memory.addFile(folder + contract::numbered(i));
+            folders.push_back(folder);
+            names.push_back(contract::numbered(i));
+            newNames.push_back(contract::numbered(i + 1));
+        }
+    }
+    // The same folder spelt in another case is the same folder.
+    folders.push_back(u"d:\\F0\\");
+    names.push_back(u"gone.txt");
+    newNames.push_back(u"back.txt");
+    std::vector<RenameRequest> requests;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        requests.push_back({folders[i], names[i], newNames[i]});
+    }
+    CountingFileSystem fs(memory);
+    const RenamePlan plan = planRenames(requests, fs);
+    EXPECT_EQ(fs.listings, 4);
+    EXPECT_EQ(fs.queries, 1);  // the one file the listing did not show
+    EXPECT_EQ(plan.folders.size(), 4u);
+    EXPECT_EQ(plan.renameCount(), 200);
+    EXPECT_EQ(plan.rows.back().verdict, RowVerdict::SourceMissing);
+    EXPECT_EQ(plan.groups.size(), 4u);  // one +1 shift per folder
+}
+
+TEST(RenamePlan, AFolderThatCannotBeReadIsLeftToTheRenames) {
+    ListedFiles list({u"a.txt", u"b.txt"});
+    list.fs.addFile(std::u16string(kFolder) + u"taken.txt");
+    list.fs.failListing(kFolder);
+    const std::vector<RenameRequest> requests = {{kFolder, u"a.txt", u"taken.txt"},
+                                                 {kFolder, u"b.txt", u"a.txt"},
+                                                 {kFolder, u"gone.txt", u"gone.txt"}};
+    const RenamePlan plan = planRenames(requests, list.fs);
+    // Unseen, the outside file cannot refuse the row; the rename itself refuses it, and the
+    // row waiting on it stays. Each file is asked after instead.
+    EXPECT_EQ(plan.refusedCount(), 1);
+    EXPECT_EQ(plan.rows[2].verdict, RowVerdict::SourceMissing);
+    const BatchResult batch = runRenamePlan(plan, list.fs);
+    EXPECT_EQ(batch.rows[0].outcome, RenameOutcome::TargetExists);
+    EXPECT_EQ(batch.rows[1].outcome, RenameOutcome::TargetExists);
+    EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"taken.txt"), "");
+}
+
+TEST(PreviewCheck, RefusedRowsShowTheirReasonAndThePaneCountsThem) {
+    ListedFiles list({u"a.txt", u"b.txt", u"c.txt", u"d.txt", u"e.txt", u"f.txt", u"g.txt"});
+    list.fs.addFile(std::u16string(kFolder) + u"taken.txt");
+    list.preview({u"b.txt", u"a.txt", u"a.txt", u"taken.txt", u"CON.txt", u"f.txt", u"g. "});
+    const PreviewCheck check = checkPreview(list.model, list.fs);
+    EXPECT_EQ(list.column(ColStatus),
+              (Names{u"未修改", u"未修改", u"冲突:与第2行的新名相同", u"冲突:已有同名文件",
+                     u"无效:系统保留的名称", u"未修改", u"无效:末尾是点或空格"}));
+    EXPECT_EQ(check.renamed, 2);
+    EXPECT_EQ(check.refused, 4);
+    EXPECT_EQ(check.paneText, u"将改名2个，拒绝4个");
+    // Nothing on disk changed.
+    EXPECT_EQ(list.names().size(), 8u);
+    EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"a.txt"),
+              ListedFiles::contentOf(u"a.txt"));
+}
+
+TEST(PreviewCheck, EveryReasonHasItsWords) {
+    struct Case {
+        RowPlan row;
+        const char16_t* text;
+    };
+    const Case cases[] = {
+        {{RowVerdict::Rename, NameProblem::None, -1}, u"未修改"},
+        {{RowVerdict::Unchanged, NameProblem::None, -1}, u"未修改"},
+        {{RowVerdict::SameNewName, NameProblem::None, 11}, u"冲突:与第12行的新名相同"},
+        {{RowVerdict::NameTaken, NameProblem::None, -1}, u"冲突:已有同名文件"},
+        {{RowVerdict::SameFile, NameProblem::None, 0}, u"冲突:与第1行是同一个文件"},
+        {{RowVerdict::SourceMissing, NameProblem::None, -1}, u"无效:原文件不存在"},
+        {{RowVerdict::InvalidName, NameProblem::Reserved, -1}, u"无效:系统保留的名称"},
+        {{RowVerdict::InvalidName, NameProblem::TrailingDotOrBlank, -1}, u"无效:末尾是点或空格"},
+        {{RowVerdict::InvalidName, NameProblem::TooLong, -1}, u"无效:名称过长"},
+        {{RowVerdict::InvalidName, NameProblem::Empty, -1}, u"无效:名称为空"},
+        {{RowVerdict::InvalidName, NameProblem::ForbiddenCharacter, -1}, u"无效:含有不允许的字符"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(previewStatusText(c.row), c.text);
+    RowResult invalid = refusedResult({RowVerdict::InvalidName, NameProblem::TooLong, -1});
+    EXPECT_EQ(batchStatusText(RenameCommand::Apply, invalid), u"失败:名称过长");
+    EXPECT_EQ(batchStatusText(RenameCommand::Restore, invalid), u"失败:名称过长");
+    EXPECT_EQ(batchStatusText(RenameCommand::RecordedUndo, invalid), u"失败");
+}
+
+TEST(WindowsNames, FoldsAsWindowsComparesNames) {
+    EXPECT_TRUE(equalFolded(u"Photo.JPG", u"photo.jpg"));
+    EXPECT_TRUE(equalFolded(u"ÄÖÜ ΣΩ ДЖ Ł Ž", u"äöü σω дж ł ž"));
+    EXPECT_TRUE(equalFolded(u"ｆｕｌｌ", u"ＦＵＬＬ"));
+    EXPECT_FALSE(equalFolded(u"照片", u"照片1"));
+    EXPECT_FALSE(equalFolded(u"ı", u"I"));  // the dotless i is its own letter here
+}
+
+}  // namespace
+}  // namespace tessary
