@@ -217,11 +217,16 @@ class Planner {
             }
         }
         refuseWhatWaitsOnHeldNames();
-        // Of several rows given one name, the first keeps it.
+        // Of several rows given one name, the first keeps it; but a file that already has the
+        // name (in another case) keeps it before any other.
         for (const Slot& s : slots_) {
-            int keeper = -1;
+            if (s.firstTarget < 0 || nextTarget_[s.firstTarget] < 0) continue;
+            int keeper = s.sourceRow >= 0 && renames(s.sourceRow) &&
+                                 targetSlot_[s.sourceRow] == sourceSlot_[s.sourceRow]
+                             ? s.sourceRow
+                             : -1;
             for (int t = s.firstTarget; t >= 0; t = nextTarget_[t]) {
-                if (!renames(t)) continue;
+                if (!renames(t) || t == keeper) continue;
                 if (keeper < 0) {
                     keeper = t;
                 } else {

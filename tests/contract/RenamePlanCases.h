@@ -225,6 +225,19 @@ TYPED_TEST_P(RenamePlanCases, CaseOnlyAndUnchangedRowsAreNoConflict) {
     EXPECT_EQ(this->world.namesIn(this->folder()).size(), 3u);
 }
 
+TYPED_TEST_P(RenamePlanCases, AFileThatHasTheNameInAnotherCaseKeepsIt) {
+    // One extension for all: 照片.JPG only changes case, and keeps its name before the row
+    // listed above it.
+    this->files({u"照片.jpeg", u"照片.JPG"});
+    const RenamePlan p = this->plan({u"照片.jpeg", u"照片.JPG"}, {u"照片.jpg", u"照片.jpg"});
+    EXPECT_EQ(p.rows[0].verdict, RowVerdict::SameNewName);
+    EXPECT_EQ(p.rows[0].otherRow, 1);
+    EXPECT_EQ(p.rows[1].verdict, RowVerdict::Rename);
+    EXPECT_EQ(this->run(p), (Names{u"失败:文件名重名", u"改名成功"}));
+    EXPECT_EQ(this->world.content(this->folder() + u"照片.jpg"), contentFor(u"照片.JPG"));
+    EXPECT_EQ(this->world.content(this->folder() + u"照片.jpeg"), contentFor(u"照片.jpeg"));
+}
+
 TYPED_TEST_P(RenamePlanCases, TheSameFileTwiceIsPlannedOnce) {
     this->files({u"a.txt"});
     const RenamePlan p = this->plan({u"a.txt", u"A.txt"}, {u"b.txt", u"c.txt"});
@@ -265,13 +278,11 @@ TYPED_TEST_P(RenamePlanCases, AFileGoneAfterPlanningFailsItsRowAndThoseWaitingOn
     EXPECT_EQ(again.rows[0].verdict, RowVerdict::SourceMissing);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(RenamePlanCases, SwapsAndRotationsOfEveryLengthAreMadeWhole,
-                            ShiftsAndChainsRunFromTheirFreeEnd,
-                            ConflictsAreRefusedBeforeAnythingMoves,
-                            RefusalsCascadeAlongChainsAndBreakCycles,
-                            NamesWindowsRefusesAreRefusedOnEveryPlatform,
-                            CaseOnlyAndUnchangedRowsAreNoConflict, TheSameFileTwiceIsPlannedOnce,
-                            ALockedFileInACycleTurnsTheCycleBack,
-                            AFileGoneAfterPlanningFailsItsRowAndThoseWaitingOnIt);
+REGISTER_TYPED_TEST_SUITE_P(
+    RenamePlanCases, SwapsAndRotationsOfEveryLengthAreMadeWhole, ShiftsAndChainsRunFromTheirFreeEnd,
+    ConflictsAreRefusedBeforeAnythingMoves, RefusalsCascadeAlongChainsAndBreakCycles,
+    NamesWindowsRefusesAreRefusedOnEveryPlatform, CaseOnlyAndUnchangedRowsAreNoConflict,
+    AFileThatHasTheNameInAnotherCaseKeepsIt, TheSameFileTwiceIsPlannedOnce,
+    ALockedFileInACycleTurnsTheCycleBack, AFileGoneAfterPlanningFailsItsRowAndThoseWaitingOnIt);
 
 }  // namespace tessary::contract

@@ -349,6 +349,25 @@ TEST_F(MainWindowPictures, ListWithFilesSortedBySize) {
     savePicture(hwnd(), L"main_window_files_by_size");
 }
 
+TEST_F(MainWindowPictures, PreviewWithTheReasonsApplyWouldRefuse) {
+    // One extension for every picture: two rows end up with one name, one meets a file that
+    // is not in the list.
+    Win32FileSystem fs;
+    for (const char16_t* name :
+         {u"照片.jpeg", u"照片.JPG", u"海边 日落.jpeg", u"会议记录.png", u"IMG_0001.jpg"}) {
+        std::ofstream(std::filesystem::path(folder_.listPath() + name)) << "x";
+        addQueuedFile(window_->model(), window_->model().rowCount(), folder_.listPath() + name, fs);
+    }
+    std::ofstream(std::filesystem::path(folder_.listPath() + u"会议记录.jpg")) << "not listed";
+    window_->setFileCounter(window_->model().rowCount());
+    window_->modelChanged();
+    setText(IDC_NEW_EXT, u"jpg");
+    click(IDC_PREVIEW);
+    EXPECT_EQ(window_->model().text(0, ColStatus), u"冲突:与第2行的新名相同");
+    EXPECT_EQ(window_->model().text(3, ColStatus), u"冲突:已有同名文件");
+    savePicture(hwnd(), L"main_window_preview_reasons");
+}
+
 TEST_F(MainWindowPictures, EveryPageAndMaximised) {
     for (int page = 0; page < 5; ++page) {
         selectPage(page);

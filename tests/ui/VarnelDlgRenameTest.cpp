@@ -1,5 +1,6 @@
 // Preview, Apply and Undo through their buttons, on real files in the test's working folder.
 
+#include <algorithm>
 #include <fstream>
 
 #include "VarnelDlgSupport.h"
@@ -81,6 +82,10 @@ TEST_F(MainWindowRename, ApplyNeverOverwritesAndReportsEachRow) {
     click(IDC_PREVIEW);
     EXPECT_EQ(cell(0, ColPreview), u"taken.txt");
     EXPECT_EQ(cell(1, ColPreview), u"two.txt");
+    // The preview already says what Apply will refuse.
+    EXPECT_EQ(cell(0, ColStatus), u"冲突:已有同名文件");
+    EXPECT_EQ(cell(1, ColStatus), u"未修改");
+    EXPECT_EQ(statusPane(kPlanPane), u"将改名0个，拒绝1个");
     click(IDC_APPLY);
     EXPECT_EQ(cell(0, ColStatus), u"失败:文件名重名");
     EXPECT_EQ(cell(0, ColFileName), u"one.txt");
@@ -90,6 +95,41 @@ TEST_F(MainWindowRename, ApplyNeverOverwritesAndReportsEachRow) {
     std::getline(kept, content);
     EXPECT_EQ(content, "keep me");
     EXPECT_TRUE(onDisk(u"one.txt"));
+}
+
+TEST_F(MainWindowRename, ACounterThatRotatesTheNamesIsAppliedWhole) {
+    // Run again after the rows were reordered, the counter hands each file its neighbour's
+    // name: P(1) -> P, P(2) -> P(1), P -> P(2).
+    addFiles({u"P(1).txt", u"P(2).txt", u"P.txt"});
+    for (const char* name : {"P(1).txt", "P(2).txt", "P.txt"}) {
+        std::ofstream(folder_.path() / name) << name;
+    }
+    click(IDC_BASIC_NEW_NAME);
+    setText(IDC_NEW_NAME, u"P");
+    click(IDC_PREVIEW);
+    EXPECT_EQ(cell(0, ColPreview), u"P.txt");
+    EXPECT_EQ(cell(2, ColPreview), u"P(2).txt");
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(cell(row, ColStatus), u"未修改");
+    EXPECT_EQ(statusPane(kPlanPane), u"将改名3个，拒绝0个");
+    click(IDC_APPLY);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(cell(row, ColStatus), u"改名成功");
+    const auto content = [this](const char* name) {
+        std::ifstream in(folder_.path() / name);
+        std::string text;
+        std::getline(in, text);
+        return text;
+    };
+    EXPECT_EQ(content("P.txt"), "P(1).txt");
+    EXPECT_EQ(content("P(1).txt"), "P(2).txt");
+    EXPECT_EQ(content("P(2).txt"), "P.txt");
+    // Nothing is left of the batch: no temporary name, no journal.
+    std::vector<std::u16string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+        names.push_back(entry.path().filename().u16string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::u16string>{u"LastOpen.ini", u"P(1).txt", u"P(2).txt", u"P.txt"}));
 }
 
 TEST_F(MainWindowRename, PreviewOnTheExtensionAndItsStopMessage) {
