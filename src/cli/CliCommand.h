@@ -23,6 +23,8 @@ inline constexpr int kExitWriteFailed = 4;
 int runPreviewCommand(const Arguments& args, Streams& io);
 int runOprCommand(const Arguments& args, Streams& io);
 int runTagCommand(const Arguments& args, Streams& io);
+int runApplyCommand(const Arguments& args, Streams& io);
+int runUndoCommand(const Arguments& args, Streams& io);
 
 // Reads all of standard input and splits it into lines: LF ends a line, a final CR is dropped,
 // and the text after the last LF is a line only when it is not empty.

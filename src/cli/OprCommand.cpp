@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli/CliCommand.h"
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 #include "records/OprFile.h"
 
 namespace tessary::cli {

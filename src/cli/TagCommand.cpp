@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 #include "tags/Mp3TagRecord.h"
 #include "tags/TagBulkEdit.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "cli/CliCommand.h"
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -19,9 +19,8 @@ using Command = int (*)(const Arguments&, Streams&);
 
 const std::map<std::u16string, Command>& commands() {
     static const std::map<std::u16string, Command> table = {
-        {u"opr", runOprCommand},
-        {u"preview", runPreviewCommand},
-        {u"tag", runTagCommand},
+        {u"apply", runApplyCommand}, {u"opr", runOprCommand},   {u"preview", runPreviewCommand},
+        {u"tag", runTagCommand},     {u"undo", runUndoCommand},
     };
     return table;
 }
@@ -57,7 +56,7 @@ int wmain(int argc, wchar_t** argv) {
 #else
 int main(int argc, char** argv) {
     tessary::cli::Arguments args;
-    for (int i = 1; i < argc; ++i) args.push_back(tessary::cli::fromUtf8(argv[i]));
+    for (int i = 1; i < argc; ++i) args.push_back(tessary::fromUtf8(argv[i]));
     return tessary::cli::dispatch(args);
 }
 #endif

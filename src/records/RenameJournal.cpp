@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <set>
+#include <unordered_map>
 
 namespace tessary {
 
@@ -111,6 +112,8 @@ bool stepDone(const JournalStep& step, const std::u16string& from, const std::u1
 
 }  // namespace
 
+std::uint32_t journalChecksum(std::string_view bytes) { return crc32(bytes); }
+
 std::string encodeJournal(const RenamePlan& plan,
                           const std::vector<std::optional<FileIdentity>>& cycleFiles) {
     std::string out(kMagic);
@@ -200,18 +203,15 @@ bool writeJournal(FileSystem& fs, std::u16string_view path, const RenamePlan& pl
 Recovery recoverJournal(const std::vector<JournalStep>& steps, FileSystem& fs) {
     Recovery recovery;
     // Rows in the order they first appear; a row's first step starts from its first name.
-    std::vector<int> indexOfRow;
+    // Row numbers come from the file: they are looked up, never used to size anything.
+    std::unordered_map<int, std::size_t> indexOfRow;
     auto rowOf = [&](const JournalStep& step) -> RecoveredRow& {
-        if (static_cast<std::size_t>(step.row) >= indexOfRow.size()) {
-            indexOfRow.resize(static_cast<std::size_t>(step.row) + 1, -1);
+        const auto [it, added] = indexOfRow.emplace(step.row, recovery.rows.size());
+        if (added) {
+            recovery.rows.push_back({step.row, step.folder, step.from, step.from, false,
+                                     RenameOutcome::Renamed});
         }
-        int& index = indexOfRow[static_cast<std::size_t>(step.row)];
-        if (index < 0) {
-            index = static_cast<int>(recovery.rows.size());
-            recovery.rows.push_back(
-                {step.row, step.folder, step.from, step.from, false, RenameOutcome::Renamed});
-        }
-        return recovery.rows[static_cast<std::size_t>(index)];
+        return recovery.rows[it->second];
     };
     for (const JournalStep& step : steps) rowOf(step);
 

@@ -44,6 +44,9 @@ struct JournalStep {
 inline constexpr std::size_t kJournalMaxFileBytes = std::size_t{1} << 30;
 
 // `cycleFiles` holds, by group, the identity of the file each cycle sets aside.
+// The CRC-32 that ends a journal, of everything before it.
+std::uint32_t journalChecksum(std::string_view bytes);
+
 std::string encodeJournal(const RenamePlan& plan,
                           const std::vector<std::optional<FileIdentity>>& cycleFiles = {});
 // Nothing for bytes that are not a whole, undamaged journal.

@@ -2,8 +2,8 @@
 # The native and the Windows build of tessary-cli must print the same bytes and exit the same
 # way on the same input (the Windows one runs under Wine; the caller has set up its prefix).
 set -uo pipefail
-native="$1"
-windows="$2"
+native="$(realpath "$1")"
+windows="$(realpath "$2")"
 input=$'artist-title-album.mp3\nabcdef.txt\n照片 2024.jpg\nREADME\n.profile\narchive.\n'
 failures=0
 
@@ -35,4 +35,14 @@ check preview --page replace --by position --count 2 --pos 2 --with XY --invert
 check preview --page advanced --sep - --with X --n 2 --invert
 check preview --page advanced --sep - --with X --mode 2 --from 2 --to 1
 check preview --page bogus
+
+# The batch checks judge names by the same rules on both: run where none of the files is.
+empty=$(mktemp -d)
+cd "$empty"
+check apply --dry-run --rule newname --name CON
+check apply --dry-run --page replace --find a --with '?'
+check apply --dry-run --rule delext
+check apply --dry-run --page insert --text ' ' --at tail
+cd - >/dev/null
+rmdir "$empty"
 exit $((failures > 0))

@@ -48,6 +48,10 @@ class FileSystemWorld {
     virtual bool showsNewCase() const = 0;
     // Whether writing over a read-only file is refused, as Windows does.
     virtual bool refusesWritingReadOnlyFiles() const = 0;
+    // Whether a file another program holds open cannot be renamed (not so on POSIX systems).
+    virtual bool openFilesStayPut() const { return true; }
+    // What separates a folder from its names.
+    virtual char16_t separator() const { return u'\\'; }
 };
 
 template <class World>

@@ -58,7 +58,8 @@ class NoLossRounds {
 
     void round(int r) {
         ++figures_.rounds;
-        const std::u16string folder = world_.root() + u"r" + ascii(std::to_string(r)) + u"\\";
+        const std::u16string folder =
+            world_.root() + u"r" + ascii(std::to_string(r)) + world_.separator();
         world_.makeFolder(folder);
         // Listed files take distinct names from the pool (folded, since the disk ignores case),
         // and some unrelated files take others.

@@ -177,7 +177,7 @@ TYPED_TEST_P(RenamePlanCases, RefusalsCascadeAlongChainsAndBreakCycles) {
 }
 
 TYPED_TEST_P(RenamePlanCases, NamesWindowsRefusesAreRefusedOnEveryPlatform) {
-    const std::u16string longName(252, u'长');
+    const std::u16string longName(252, u'l');
     struct Case {
         std::u16string newName;
         NameProblem problem;
@@ -248,6 +248,7 @@ TYPED_TEST_P(RenamePlanCases, TheSameFileTwiceIsPlannedOnce) {
 }
 
 TYPED_TEST_P(RenamePlanCases, ALockedFileInACycleTurnsTheCycleBack) {
+    if (!this->world.openFilesStayPut()) GTEST_SKIP() << "open files can be renamed here";
     const Names names{u"1.jpg", u"2.jpg", u"3.jpg", u"4.jpg"};
     const Names rotated{u"2.jpg", u"3.jpg", u"4.jpg", u"1.jpg"};
     this->files(names, {u"~tessary-1.tmp"});  // the first temporary name is taken

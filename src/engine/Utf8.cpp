@@ -1,6 +1,6 @@
-#include "cli/Utf8.h"
+#include "engine/Utf8.h"
 
-namespace tessary::cli {
+namespace tessary {
 
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
@@ -81,4 +81,4 @@ std::string toUtf8(std::u16string_view text) {
     return out;
 }
 
-}  // namespace tessary::cli
+}  // namespace tessary

@@ -1,0 +1,247 @@
+// tessary-cli apply and undo: the window's batch on the real disk, planned, journaled and put
+// back by the same code, with the journal kept as the undo file.
+
+#include <algorithm>
+#include <iostream>
+
+#include "cli/CliCommand.h"
+#include "cli/PreviewOptions.h"
+#include "engine/Preview.h"
+#include "engine/Utf8.h"
+#include "records/PreviewCheck.h"
+#include "records/RenameBatch.h"
+#include "records/RenameJournal.h"
+#include "records/RowRequests.h"
+
+#ifdef _WIN32
+#include "records/win32/Win32FileSystem.h"
+#else
+#include "records/native/PosixFileSystem.h"
+#endif
+
+namespace tessary::cli {
+
+namespace {
+
+constexpr int kExitSomeNotDone = 4;
+constexpr char16_t kDefaultJournal[] = u"tessary-journal";
+
+constexpr char kApplyUsage[] =
+    "usage: tessary-cli apply [PREVIEW OPTIONS] [--names] [--journal FILE] [--dry-run]\n"
+    "Full paths are read one per line from standard input (UTF-8), as if added to the list in\n"
+    "that order; their new names come from the preview options (see tessary-cli preview), or\n"
+    "with --names from lines 'FULL PATH<TAB>NEW NAME'. Every row is checked, the batch is\n"
+    "planned, written to the journal (default: tessary-journal here) and renamed; one line is\n"
+    "printed per row: STATUS<TAB>FULL PATH<TAB>NEW NAME. --dry-run prints the preview's status\n"
+    "and changes nothing. The journal is kept: tessary-cli undo puts the files back with it.\n"
+    "Exit status: 0 all done, 4 some rows refused or failed, 2 and 3 as for preview, 1 for a\n"
+    "usage error or a journal that cannot be written.\n";
+
+constexpr char kUndoUsage[] =
+    "usage: tessary-cli undo [--journal FILE]\n"
+    "Puts back, newest first, every rename the journal (default: tessary-journal here) shows as\n"
+    "done, and prints STATUS<TAB>PATH NOW<TAB>NAME BACK for each of its rows. The journal is\n"
+    "deleted when every file is back. Exit status: 0 all back, 4 some could not be put back, 1\n"
+    "for a usage error or a journal that cannot be read.\n";
+
+std::unique_ptr<FileSystem> systemFileSystem() {
+#ifdef _WIN32
+    return std::make_unique<Win32FileSystem>();
+#else
+    return std::make_unique<PosixFileSystem>();
+#endif
+}
+
+bool isSeparator(char16_t c) {
+#ifdef _WIN32
+    return c == u'\\' || c == u'/';
+#else
+    return c == u'/';
+#endif
+}
+
+// The folder (with its separator) and the name of a full path; a bare name is in the current
+// folder.
+std::pair<std::u16string, std::u16string> splitPath(const std::u16string& path) {
+    std::size_t at = path.size();
+    while (at > 0 && !isSeparator(path[at - 1])) --at;
+    if (at == 0) {
+#ifdef _WIN32
+        return {u".\\", path};
+#else
+        return {u"./", path};
+#endif
+    }
+    return {path.substr(0, at), path.substr(at)};
+}
+
+void printLine(std::string& out, std::u16string_view a, std::u16string_view b,
+               std::u16string_view c) {
+    out += toUtf8(a);
+    out += '\t';
+    out += toUtf8(b);
+    out += '\t';
+    out += toUtf8(c);
+    out += '\n';
+}
+
+int writeOutput(Streams& io, const std::string& output) {
+    io.out << output;
+    io.out.flush();
+    if (!io.out.good()) {
+        io.err << "tessary-cli: the output could not be written\n";
+        return kExitWriteFailed;
+    }
+    return 0;
+}
+
+// The journal option, shared by both commands.
+OtherOption journalOption(std::u16string& journal) {
+    return [&journal](const Arguments& args, std::size_t at) {
+        if (args[at] != u"--journal") return 0;
+        if (at + 1 >= args.size()) return -1;
+        journal = args[at + 1];
+        return 2;
+    };
+}
+
+bool wantsHelp(const Arguments& args) {
+    for (const std::u16string& arg : args) {
+        if (arg == u"--help" || arg == u"-h") return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int runApplyCommand(const Arguments& args, Streams& io) {
+    if (wantsHelp(args)) {
+        io.out << kApplyUsage;
+        return 0;
+    }
+    PreviewChoice choice;
+    std::u16string journal = kDefaultJournal;
+    bool names = false;
+    bool dryRun = false;
+    const OtherOption journalArg = journalOption(journal);
+    const OtherOption own = [&](const Arguments& a, std::size_t at) {
+        if (a[at] == u"--names") return (names = true), 1;
+        if (a[at] == u"--dry-run") return (dryRun = true), 1;
+        return journalArg(a, at);
+    };
+    std::string error;
+    if (!parsePreviewOptions(args, choice, error, own)) {
+        io.err << "tessary-cli: " << error << "\n" << kApplyUsage;
+        return kExitUsage;
+    }
+
+    // The rows, as adding the files in this order would make them.
+    FileListModel model = FileListModel::withStandardColumns();
+    std::vector<std::u16string> fullPaths;
+    int lineNumber = 0;
+    for (std::u16string& line : readLines(io.in)) {
+        ++lineNumber;
+        if (line.empty()) continue;
+        std::u16string newName;
+        if (names) {
+            const std::size_t tab = line.find(u'\t');
+            if (tab == std::u16string::npos) {
+                io.err << "tessary-cli: line " << lineNumber << " has no tab before its new name\n";
+                return kExitUsage;
+            }
+            newName = line.substr(tab + 1);
+            line.resize(tab);
+        }
+        auto [folder, name] = splitPath(line);
+        const int row = model.insertRow(model.rowCount(), name);
+        model.setText(row, ColPath, folder);
+        model.setText(row, ColOriginalName, name);
+        model.setText(row, ColStatus, kStatusUnchanged);
+        model.setText(row, ColPreview, newName);
+        fullPaths.push_back(std::move(line));
+    }
+    if (!names) {
+        const PreviewOutcome outcome = runPreview(model, choice.page, choice.options);
+        if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
+            io.err << toUtf8(outcome.message) << "\n";
+            return 2;
+        }
+        if (outcome.kind == PreviewOutcome::Stopped) return 3;
+    }
+
+    const std::unique_ptr<FileSystem> fs = systemFileSystem();
+    const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), *fs);
+    std::vector<std::u16string> statuses;
+    bool allDone = true;
+    if (dryRun) {
+        for (const RowPlan& row : plan.rows) {
+            statuses.push_back(previewStatusText(row));
+            allDone = allDone && !row.refused();
+        }
+    } else {
+        // An earlier batch's journal is its only way back: never written over.
+        if (!plan.steps.empty() && fs->queryAttributes(journal).result != QueryResult::NotFound) {
+            io.err << "tessary-cli: the journal " << toUtf8(journal)
+                   << " is already there; undo that batch first, or name another with --journal\n";
+            return kExitUsage;
+        }
+        const BatchResult batch = runRenamePlan(plan, *fs, journal, /*keepJournal=*/true);
+        if (!batch.ran) {
+            io.err << "tessary-cli: the journal " << toUtf8(journal)
+                   << " could not be written; nothing was renamed\n";
+            return kExitUsage;
+        }
+        for (const RowResult& row : batch.rows) {
+            statuses.push_back(batchStatusText(RenameCommand::Apply, row));
+            allDone = allDone && row.succeeded();
+        }
+    }
+    std::string output;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        printLine(output, statuses[static_cast<std::size_t>(row)], fullPaths[row],
+                  model.text(row, ColPreview));
+    }
+    if (const int written = writeOutput(io, output); written != 0) return written;
+    return allDone ? 0 : kExitSomeNotDone;
+}
+
+int runUndoCommand(const Arguments& args, Streams& io) {
+    if (wantsHelp(args)) {
+        io.out << kUndoUsage;
+        return 0;
+    }
+    std::u16string journal = kDefaultJournal;
+    const OtherOption journalArg = journalOption(journal);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const int taken = journalArg(args, i);
+        if (taken <= 0) {
+            io.err << "tessary-cli: " << (taken < 0 ? "missing value for " : "unknown option: ")
+                   << toUtf8(args[i]) << "\n"
+                   << kUndoUsage;
+            return kExitUsage;
+        }
+        i += static_cast<std::size_t>(taken) - 1;
+    }
+    const std::unique_ptr<FileSystem> fs = systemFileSystem();
+    const std::optional<std::string> bytes = fs->readFile(journal, kJournalMaxFileBytes);
+    const std::optional<std::vector<JournalStep>> steps =
+        bytes ? decodeJournal(*bytes) : std::nullopt;
+    if (!steps) {
+        io.err << "tessary-cli: the journal " << toUtf8(journal)
+               << (bytes ? " is damaged; nothing was renamed\n" : " cannot be read\n");
+        return kExitUsage;
+    }
+    Recovery recovery = recoverJournal(*steps, *fs);
+    std::sort(recovery.rows.begin(), recovery.rows.end(),
+              [](const RecoveredRow& a, const RecoveredRow& b) { return a.row < b.row; });
+    std::string output;
+    for (const RecoveredRow& row : recovery.rows) {
+        printLine(output, statusText(RenameCommand::Undo, row.outcome), row.folder + row.nameBefore,
+                  row.nameBack);
+    }
+    if (recovery.notPutBack == 0) fs->removeFile(journal);
+    if (const int written = writeOutput(io, output); written != 0) return written;
+    return recovery.notPutBack == 0 ? 0 : kExitSomeNotDone;
+}
+
+}  // namespace tessary::cli
