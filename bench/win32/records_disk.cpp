@@ -1,6 +1,9 @@
 // The commands on real files under Wine, each against a floor measured in the same run on the
 // same files and folders:
 //   apply and undo of 20,000 renames over 20 folders of 1,000 files  vs  a bare MoveFileW loop
+//     (each planned, checked against a listing of every folder, and journaled)
+//   the preview of the same rows with its check of the disk  vs  the plain preview and a bare
+//     listing of the 20 folders
 //   refresh of the same 20,000 rows                                 vs  a bare attribute loop
 //   export of 200,000 rows                                          vs  one WriteFile of its bytes
 //   record file write and read of 200,000 rows                      vs  one WriteFile / ReadFile
@@ -17,12 +20,14 @@
 #include <string>
 #include <vector>
 
-#include "app/AnsiCodePage.h"
 #include "BenchSupport.h"
+#include "app/AnsiCodePage.h"
+#include "engine/Preview.h"
 #include "filelist/ListCommands.h"
 #include "filelist/RowDetails.h"
 #include "records/ApplyUndo.h"
 #include "records/OprFile.h"
+#include "records/PreviewCheck.h"
 #include "records/win32/Win32FileSystem.h"
 
 using namespace tessary;
@@ -140,6 +145,7 @@ int main(int argc, char** argv) {
     }
 
     Win32FileSystem fs;
+    const std::u16string journal = root + u"Tessary.journal";
     int failures = 0;
     double floorForward = 1e300, floorBack = 1e300, apply = 1e300, undo = 1e300;
     double floorQuery = 1e300, refresh = 1e300;
@@ -155,9 +161,9 @@ int main(int argc, char** argv) {
                                      failures += !MoveFileW(wide(newPaths[i]), wide(oldPaths[i]));
                                  }
                              }));
-        apply = std::min(apply, seconds([&] { applyRenames(model, fs); }));
+        apply = std::min(apply, seconds([&] { applyRenames(model, fs, journal); }));
         for (int i = 0; i < kDiskRows; ++i) failures += model.text(i, ColStatus) != u"改名成功";
-        undo = std::min(undo, seconds([&] { undoRenames(model, fs); }));
+        undo = std::min(undo, seconds([&] { undoRenames(model, fs, journal); }));
         for (int i = 0; i < kDiskRows; ++i) {
             failures += model.text(i, ColStatus) != u"撤销改名成功";
             model.setText(i, ColPreview, newPaths[i].substr(newPaths[i].rfind(u'\\') + 1));
@@ -181,6 +187,40 @@ int main(int argc, char** argv) {
     report("undo", kDiskRows, undo, floorBack);
     report("floor: GetFileAttributesExW loop", kDiskRows, floorQuery, 0);
     report("refresh", kDiskRows, refresh, floorQuery);
+
+    // The preview of the Basic page's new name with a counter, with and without its check.
+    PageOptions options;
+    options.basic.newExtensionChecked = false;
+    options.basic.newNameChecked = true;
+    options.basic.newName = u"旅行";
+    double floorPreview = 1e300, checkedPreview = 1e300;
+    for (int r = 0; r < repeats + 1; ++r) {
+        floorPreview = std::min(floorPreview, seconds([&] {
+                                    runPreview(model, PageBasic, options);
+                                    int seen = 0;
+                                    for (int f = 0; f < kFolders; ++f) {
+                                        WIN32_FIND_DATAW data;
+                                        const std::u16string pattern =
+                                            root + u"文件夹 " + ascii(std::to_string(f)) + u"\\*";
+                                        HANDLE find =
+                                            FindFirstFileExW(wide(pattern), FindExInfoBasic, &data,
+                                                             FindExSearchNameMatch, nullptr,
+                                                             FIND_FIRST_EX_LARGE_FETCH);
+                                        if (find == INVALID_HANDLE_VALUE) continue;
+                                        do ++seen;
+                                        while (FindNextFileW(find, &data));
+                                        FindClose(find);
+                                    }
+                                    failures += seen != kDiskRows + 2 * kFolders;
+                                }));
+        checkedPreview = std::min(checkedPreview, seconds([&] {
+                                      runPreview(model, PageBasic, options);
+                                      const PreviewCheck check = checkPreview(model, fs);
+                                      failures += check.renamed != kDiskRows;
+                                  }));
+    }
+    report("floor: plain preview and folder listings", kDiskRows, floorPreview, 0);
+    report("preview with its check of the disk", kDiskRows, checkedPreview, floorPreview);
 
     // Export and record file of 200,000 rows.
     const FileListModel big = typicalList(kMemoryRows);

@@ -215,11 +215,13 @@ bool MemoryFileSystem::listFolder(std::u16string_view folder,
     const Parsed p = parse(folder);
     const Entry* e = p.error == Parsed::Error::None ? find(p.key) : nullptr;
     if (!e || !e->isFolder || e->failListing) return false;
-    for (auto it = entries_.lower_bound(p.key + u'\\'); it != entries_.end(); ++it) {
-        if (!isInside(it->first, p.key)) break;
-        if (it->first.find(u'\\', p.key.size() + 1) != std::u16string::npos) continue;
-        const std::u16string& path = it->second.path;
-        onName(std::u16string_view(path).substr(path.rfind(u'\\') + 1));
+    // Everything inside lies between key + "\\" and key + the character after it; folding
+    // keeps lengths, so each name starts at the same place in its path.
+    const auto end = entries_.lower_bound(p.key + static_cast<char16_t>(u'\\' + 1));
+    const std::size_t nameAt = p.key.size() + 1;
+    for (auto it = entries_.lower_bound(p.key + u'\\'); it != end; ++it) {
+        const std::u16string_view name = std::u16string_view(it->second.path).substr(nameAt);
+        if (name.find(u'\\') == std::u16string_view::npos) onName(name);
     }
     return true;
 }

@@ -208,8 +208,8 @@ Recovery recoverJournal(const std::vector<JournalStep>& steps, FileSystem& fs) {
     auto rowOf = [&](const JournalStep& step) -> RecoveredRow& {
         const auto [it, added] = indexOfRow.emplace(step.row, recovery.rows.size());
         if (added) {
-            recovery.rows.push_back({step.row, step.folder, step.from, step.from, false,
-                                     RenameOutcome::Renamed});
+            recovery.rows.push_back(
+                {step.row, step.folder, step.from, step.from, false, RenameOutcome::Renamed});
         }
         return recovery.rows[it->second];
     };

@@ -1,6 +1,7 @@
 #include "records/RenamePlan.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -23,7 +24,10 @@ namespace {
 // the folded name. Keys live in one buffer reserved up front, so their views stay valid.
 class KeyBuffer {
   public:
-    void reserve(std::size_t units) { buffer_.reserve(units); }
+    void reserve(std::size_t units) {
+        buffer_.clear();
+        buffer_.reserve(units);
+    }
     std::u16string_view add(int folder, std::u16string_view name) {
         const std::size_t at = buffer_.size();
         appendKey(buffer_, folder, name);
@@ -39,13 +43,83 @@ class KeyBuffer {
     std::u16string buffer_;
 };
 
+// The batch's names, each with its number: a flat table probed in place, sized once for every
+// name a batch can have, so that a lookup costs one or two cache lines and no allocation.
+class KeyTable {
+  public:
+    void reserve(std::size_t keys) {
+        std::size_t capacity = 16;
+        while (capacity < keys * 2) capacity *= 2;
+        cells_.assign(capacity, Cell{});
+        keys_.clear();
+        keys_.reserve(keys);
+    }
+    std::size_t size() const { return keys_.size(); }
+    // The number of `key`, given the next number when it is new.
+    std::pair<int, bool> insert(std::u16string_view key) {
+        const std::uint32_t hash = hashOf(key);
+        std::size_t at = hash & (cells_.size() - 1);
+        while (cells_[at].index >= 0) {
+            if (cells_[at].hash == hash && keys_[cells_[at].index] == key) {
+                return {cells_[at].index, false};
+            }
+            at = (at + 1) & (cells_.size() - 1);
+        }
+        cells_[at] = {hash, static_cast<int>(keys_.size())};
+        keys_.push_back(key);
+        return {cells_[at].index, true};
+    }
+    int find(std::u16string_view key) const {
+        const std::uint32_t hash = hashOf(key);
+        std::size_t at = hash & (cells_.size() - 1);
+        while (cells_[at].index >= 0) {
+            if (cells_[at].hash == hash && keys_[cells_[at].index] == key) return cells_[at].index;
+            at = (at + 1) & (cells_.size() - 1);
+        }
+        return -1;
+    }
+
+  private:
+    struct Cell {
+        std::uint32_t hash = 0;
+        int index = -1;
+    };
+    static std::uint32_t hashOf(std::u16string_view key) {
+        std::uint64_t h = 0x9E3779B97F4A7C15ull ^ key.size();
+        std::size_t i = 0;
+        for (; i + 4 <= key.size(); i += 4) {
+            std::uint64_t chunk = 0;
+            std::memcpy(&chunk, key.data() + i, 8);
+            h = (h ^ chunk) * 0xFF51AFD7ED558CCDull;
+            h ^= h >> 29;
+        }
+        for (; i < key.size(); ++i) h = (h ^ key[i]) * 0xC4CEB9FE1A85EC53ull;
+        h ^= h >> 32;
+        return static_cast<std::uint32_t>(h);
+    }
+
+    std::vector<Cell> cells_;
+    std::vector<std::u16string_view> keys_;
+};
+
 class Planner {
   public:
-    Planner(const std::vector<RenameRequest>& requests, const FileSystem& fs)
-        : requests_(requests), fs_(fs), count_(static_cast<int>(requests.size())) {}
+    // The temporary names go into `temporaries`, whose strings never move while it grows.
+    Planner(const FileSystem& fs, std::deque<std::u16string>& temporaries)
+        : fs_(fs), temporaries_(temporaries) {}
 
-    RenamePlan run() {
-        plan_.rows.resize(requests_.size());
+    // One planner plans folder after folder, its tables kept between them.
+    RenamePlan run(const std::vector<RenameRequest>& requests) {
+        requests_ = &requests;
+        count_ = static_cast<int>(requests.size());
+        plan_ = RenamePlan();
+        folderIds_.clear();
+        spelledFolders_.clear();
+        lastFolder_ = 0;
+        slots_.clear();
+        takenTemporary_.clear();
+        held_.clear();
+        plan_.rows.resize(requests.size());
         judgeNames();
         buildKeys();
         readFolders();
@@ -66,21 +140,26 @@ class Planner {
     bool renames(int row) const { return plan_.rows[row].verdict == RowVerdict::Rename; }
 
     int folderOf(std::u16string_view folder) {
-        // Rows come in runs of one folder: compare with the last one before folding.
+        // Rows come in runs of one folder: compare with the last one, then with every spelling
+        // seen, before folding.
         if (!plan_.folders.empty() && folder == plan_.folders[lastFolder_]) return lastFolder_;
+        if (const auto seen = spelledFolders_.find(folder); seen != spelledFolders_.end()) {
+            return lastFolder_ = seen->second;
+        }
         std::u16string key;
         appendFolded(key, folder);
         const auto [it, added] =
             folderIds_.emplace(std::move(key), static_cast<int>(plan_.folders.size()));
         if (added) plan_.folders.push_back(folder);
+        spelledFolders_.emplace(folder, it->second);
         lastFolder_ = it->second;
         return lastFolder_;
     }
 
     void judgeNames() {
-        folderOfRow_.resize(requests_.size());
+        folderOfRow_.resize(requests_->size());
         for (int row = 0; row < count_; ++row) {
-            const RenameRequest& r = requests_[row];
+            const RenameRequest& r = (*requests_)[row];
             folderOfRow_[row] = folderOf(r.folder);
             RowPlan& p = plan_.rows[row];
             if (r.newName == r.name) continue;  // Unchanged
@@ -94,25 +173,25 @@ class Planner {
     }
 
     int slotOf(std::u16string_view key) {
-        const auto [it, added] = slotIds_.emplace(key, static_cast<int>(slots_.size()));
+        const auto [slot, added] = slotIds_.insert(key);
         if (added) slots_.emplace_back();
-        return it->second;
+        return slot;
     }
 
     void buildKeys() {
         std::size_t units = 0;
         for (int row = 0; row < count_; ++row) {
-            units += 2 + requests_[row].name.size();
-            if (renames(row)) units += 2 + requests_[row].newName.size();
+            units += 2 + (*requests_)[row].name.size();
+            if (renames(row)) units += 2 + (*requests_)[row].newName.size();
         }
         keys_.reserve(units);
-        slots_.reserve(requests_.size() * 2);
-        slotIds_.reserve(requests_.size() * 2);
-        sourceSlot_.resize(requests_.size());
-        targetSlot_.assign(requests_.size(), -1);
-        nextTarget_.assign(requests_.size(), -1);
+        slots_.reserve(requests_->size() * 2);
+        slotIds_.reserve(requests_->size() * 2 + 1);
+        sourceSlot_.resize(requests_->size());
+        targetSlot_.assign(requests_->size(), -1);
+        nextTarget_.assign(requests_->size(), -1);
         for (int row = 0; row < count_; ++row) {
-            const int slot = slotOf(keys_.add(folderOfRow_[row], requests_[row].name));
+            const int slot = slotOf(keys_.add(folderOfRow_[row], (*requests_)[row].name));
             sourceSlot_[row] = slot;
             RowPlan& p = plan_.rows[row];
             if (slots_[slot].sourceRow < 0) {
@@ -124,7 +203,7 @@ class Planner {
         }
         for (int row = 0; row < count_; ++row) {
             if (!renames(row)) continue;
-            const int slot = slotOf(keys_.add(folderOfRow_[row], requests_[row].newName));
+            const int slot = slotOf(keys_.add(folderOfRow_[row], (*requests_)[row].newName));
             targetSlot_[row] = slot;
             Slot& s = slots_[slot];
             if (s.lastTarget < 0) {
@@ -158,8 +237,7 @@ class Planner {
             listed_[folder] = fs_.listFolder(plan_.folders[folder], [&](std::u16string_view name) {
                 key.clear();
                 KeyBuffer::appendKey(key, folder, name);
-                const auto it = slotIds_.find(key);
-                if (it != slotIds_.end()) ++slots_[it->second].onDisk;
+                if (const int slot = slotIds_.find(key); slot >= 0) ++slots_[slot].onDisk;
                 if (std::u16string_view(key).substr(2).starts_with(prefix))
                     takenTemporary_.insert(key);
             });
@@ -175,7 +253,7 @@ class Planner {
         for (int row = 0; row < count_; ++row) {
             if (!needsItsFile(row)) continue;
             if (listed_[folderOfRow_[row]] && slots_[sourceSlot_[row]].onDisk > 0) continue;
-            path.assign(requests_[row].folder).append(requests_[row].name);
+            path.assign((*requests_)[row].folder).append((*requests_)[row].name);
             if (fs_.queryAttributes(path).result == QueryResult::NotFound) {
                 plan_.rows[row].verdict = RowVerdict::SourceMissing;
             }
@@ -255,20 +333,20 @@ class Planner {
             name += u".tmp";
             key.clear();
             KeyBuffer::appendKey(key, folder, name);
-            if (!slotIds_.contains(key) && !takenTemporary_.contains(key)) {
-                return plan_.temporaryNames.emplace_back(std::move(name));
+            if (slotIds_.find(key) < 0 && !takenTemporary_.contains(key)) {
+                return temporaries_.emplace_back(std::move(name));
             }
         }
     }
 
     void orderSteps() {
-        std::vector<int> waiting(requests_.size(), -1);  // the row that waits for this one
+        std::vector<int> waiting(requests_->size(), -1);  // the row that waits for this one
         for (int row = 0; row < count_; ++row) {
             if (!renames(row)) continue;
             const int b = blocker(row);
             if (b >= 0) waiting[b] = row;
         }
-        std::vector<bool> done(requests_.size(), false);
+        std::vector<bool> done(requests_->size(), false);
         std::vector<int> members;
         for (int start = 0; start < count_; ++start) {
             if (!renames(start) || done[start]) continue;
@@ -278,7 +356,7 @@ class Planner {
             bool cycle = false;
             // Each row waits on at most one other and is waited on by at most one, so the walk
             // ends within the batch; the bound only guards against a fault here.
-            for (int next = blocker(end); next >= 0 && members.size() <= requests_.size();
+            for (int next = blocker(end); next >= 0 && members.size() <= requests_->size();
                  next = blocker(end)) {
                 if (next == start) {
                     cycle = true;
@@ -291,17 +369,17 @@ class Planner {
             if (cycle) {
                 // members: start, the row holding its new name, ..., the row wanting start's
                 // name. Start steps aside, the others move back to front, start moves on.
-                const RenameRequest& first = requests_[start];
+                const RenameRequest& first = (*requests_)[start];
                 const std::u16string_view aside = temporaryName(folderOfRow_[start]);
                 addStep(start, first.name, aside);
                 for (auto it = members.rbegin(); it + 1 != members.rend(); ++it) {
-                    addStep(*it, requests_[*it].name, requests_[*it].newName);
+                    addStep(*it, (*requests_)[*it].name, (*requests_)[*it].newName);
                 }
                 addStep(start, aside, first.newName);
             } else {
                 // From the row whose name is free back through those waiting on it.
                 for (int row = end; row >= 0; row = waiting[row]) {
-                    addStep(row, requests_[row].name, requests_[row].newName);
+                    addStep(row, (*requests_)[row].name, (*requests_)[row].newName);
                     done[row] = true;
                 }
             }
@@ -311,18 +389,20 @@ class Planner {
         }
     }
 
-    const std::vector<RenameRequest>& requests_;
+    const std::vector<RenameRequest>* requests_ = nullptr;
     const FileSystem& fs_;
-    const int count_;
+    int count_ = 0;
+    std::deque<std::u16string>& temporaries_;
     RenamePlan plan_;
 
-    std::unordered_map<std::u16string, int> folderIds_;
+    std::unordered_map<std::u16string, int> folderIds_;            // by folded folder
+    std::unordered_map<std::u16string_view, int> spelledFolders_;  // by the rows' spelling
     int lastFolder_ = 0;
     std::vector<int> folderOfRow_;
     std::vector<bool> listed_;
 
     KeyBuffer keys_;
-    std::unordered_map<std::u16string_view, int> slotIds_;
+    KeyTable slotIds_;
     std::vector<Slot> slots_;
     std::vector<int> sourceSlot_;
     std::vector<int> targetSlot_;
@@ -334,8 +414,74 @@ class Planner {
 
 }  // namespace
 
+namespace {
+
+// Adds the plan of one folder's rows to the whole plan; `rows` maps its rows to the batch's.
+void merge(RenamePlan& whole, const RenamePlan& part, const std::vector<int>& rows) {
+    const int folderBase = static_cast<int>(whole.folders.size());
+    const int stepBase = static_cast<int>(whole.steps.size());
+    whole.folders.insert(whole.folders.end(), part.folders.begin(), part.folders.end());
+    for (std::size_t r = 0; r < part.rows.size(); ++r) {
+        RowPlan row = part.rows[r];
+        if (row.otherRow >= 0) row.otherRow = rows[static_cast<std::size_t>(row.otherRow)];
+        whole.rows[static_cast<std::size_t>(rows[r])] = row;
+    }
+    for (RenameStep step : part.steps) {
+        step.row = rows[static_cast<std::size_t>(step.row)];
+        step.folder += folderBase;
+        whole.steps.push_back(step);
+    }
+    for (StepGroup group : part.groups) {
+        group.first += stepBase;
+        whole.groups.push_back(group);
+    }
+}
+
+}  // namespace
+
 RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs) {
-    return Planner(requests, fs).run();
+    // Rows of different folders never meet: each folder is planned on its own, which keeps
+    // every table small enough to stay in the processor's cache.
+    std::unordered_map<std::u16string_view, int> spelled;
+    std::unordered_map<std::u16string, int> folded;
+    std::vector<std::vector<int>> rowsOfFolder;
+    std::u16string key;
+    std::u16string_view last;
+    int lastFolder = -1;
+    std::vector<int> folderOfRow(requests.size());
+    for (std::size_t r = 0; r < requests.size(); ++r) {
+        const std::u16string_view folder = requests[r].folder;
+        if (lastFolder < 0 || folder != last) {
+            if (const auto it = spelled.find(folder); it != spelled.end()) {
+                lastFolder = it->second;
+            } else {
+                key.clear();
+                appendFolded(key, folder);
+                const auto [f, added] = folded.emplace(key, static_cast<int>(rowsOfFolder.size()));
+                if (added) rowsOfFolder.emplace_back();
+                lastFolder = spelled.emplace(folder, f->second).first->second;
+            }
+            last = folder;
+        }
+        rowsOfFolder[static_cast<std::size_t>(lastFolder)].push_back(static_cast<int>(r));
+    }
+    RenamePlan whole;
+    if (rowsOfFolder.size() <= 1) {
+        std::deque<std::u16string> temporaries;
+        whole = Planner(fs, temporaries).run(requests);
+        whole.temporaryNames = std::move(temporaries);
+        return whole;
+    }
+    whole.rows.resize(requests.size());
+    whole.steps.reserve(requests.size() + requests.size() / 2);
+    Planner planner(fs, whole.temporaryNames);
+    std::vector<RenameRequest> part;
+    for (const std::vector<int>& rows : rowsOfFolder) {
+        part.clear();
+        for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
+        merge(whole, planner.run(part), rows);
+    }
+    return whole;
 }
 
 }  // namespace tessary

@@ -60,7 +60,14 @@ struct StepGroup {
     bool cycle = false;
 };
 
+// Moved, never copied: its steps' views point into its own temporary names.
 struct RenamePlan {
+    RenamePlan() = default;
+    RenamePlan(RenamePlan&&) = default;
+    RenamePlan& operator=(RenamePlan&&) = default;
+    RenamePlan(const RenamePlan&) = delete;
+    RenamePlan& operator=(const RenamePlan&) = delete;
+
     std::vector<RowPlan> rows;  // by request
     std::vector<std::u16string_view> folders;
     std::vector<RenameStep> steps;

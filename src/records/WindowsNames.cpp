@@ -7,6 +7,8 @@ namespace tessary {
 
 char16_t foldedChar(char16_t c) {
     if (c < 0x80) return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
+    // Nothing from the end of Cyrillic to the full-width letters is folded (CJK among it).
+    if (c >= 0x460 && c < 0xFF41) return c;
     if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) ||
         (c >= 0x430 && c <= 0x44F) || (c >= 0xFF41 && c <= 0xFF5A)) {
         return static_cast<char16_t>(c - 0x20);
@@ -27,8 +29,12 @@ char16_t foldedChar(char16_t c) {
 void appendFolded(std::u16string& out, std::u16string_view text) {
     const std::size_t at = out.size();
     out.resize(at + text.size());
-    std::transform(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(at),
-                   foldedChar);
+    char16_t* to = out.data() + at;
+    // Most names are mostly ASCII: those letters are folded here, the rest by the table above.
+    for (const char16_t c : text) {
+        *to++ = c < 0x80 ? (c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c)
+                         : foldedChar(c);
+    }
 }
 
 bool equalFolded(std::u16string_view a, std::u16string_view b) {
@@ -39,9 +45,13 @@ bool equalFolded(std::u16string_view a, std::u16string_view b) {
 
 namespace {
 
-bool isForbidden(char16_t c) {
-    return c < 0x20 || c == u'<' || c == u'>' || c == u':' || c == u'"' || c == u'/' ||
-           c == u'\\' || c == u'|' || c == u'?' || c == u'*';
+inline bool isForbidden(char16_t c) {
+    if (c >= 0x80) return false;
+    // One bit for each ASCII character: the controls, and < > : " / \ | ? *.
+    constexpr std::uint64_t low = 0xFFFFFFFFull | 1ull << '"' | 1ull << '*' | 1ull << '/' |
+                                  1ull << ':' | 1ull << '<' | 1ull << '>' | 1ull << '?';
+    constexpr std::uint64_t high = 1ull << ('\\' - 64) | 1ull << ('|' - 64);
+    return c < 64 ? (low >> c) & 1 : (high >> (c - 64)) & 1;
 }
 
 bool isReservedDevice(std::u16string_view name) {
@@ -61,7 +71,9 @@ bool isReservedDevice(std::u16string_view name) {
 
 NameProblem nameProblem(std::u16string_view name) {
     if (name.empty()) return NameProblem::Empty;
-    if (std::any_of(name.begin(), name.end(), isForbidden)) return NameProblem::ForbiddenCharacter;
+    for (const char16_t c : name) {
+        if (isForbidden(c)) return NameProblem::ForbiddenCharacter;
+    }
     if (name.back() == u'.' || name.back() == u' ') return NameProblem::TrailingDotOrBlank;
     if (isReservedDevice(name)) return NameProblem::Reserved;
     if (name.size() > kMaxNameUnits) return NameProblem::TooLong;
