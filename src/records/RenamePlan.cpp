@@ -137,6 +137,7 @@ class Planner {
         std::uint32_t onDisk = 0;  // entries of the folder's listing with this name
     };
 
+    const RenameRequest& request(int row) const { return (*requests_)[row]; }
     bool renames(int row) const { return plan_.rows[row].verdict == RowVerdict::Rename; }
 
     int folderOf(std::u16string_view folder) {
@@ -159,7 +160,7 @@ class Planner {
     void judgeNames() {
         folderOfRow_.resize(requests_->size());
         for (int row = 0; row < count_; ++row) {
-            const RenameRequest& r = (*requests_)[row];
+            const RenameRequest& r = request(row);
             folderOfRow_[row] = folderOf(r.folder);
             RowPlan& p = plan_.rows[row];
             if (r.newName == r.name) continue;  // Unchanged
@@ -181,8 +182,8 @@ class Planner {
     void buildKeys() {
         std::size_t units = 0;
         for (int row = 0; row < count_; ++row) {
-            units += 2 + (*requests_)[row].name.size();
-            if (renames(row)) units += 2 + (*requests_)[row].newName.size();
+            units += 2 + request(row).name.size();
+            if (renames(row)) units += 2 + request(row).newName.size();
         }
         keys_.reserve(units);
         slots_.reserve(requests_->size() * 2);
@@ -191,7 +192,7 @@ class Planner {
         targetSlot_.assign(requests_->size(), -1);
         nextTarget_.assign(requests_->size(), -1);
         for (int row = 0; row < count_; ++row) {
-            const int slot = slotOf(keys_.add(folderOfRow_[row], (*requests_)[row].name));
+            const int slot = slotOf(keys_.add(folderOfRow_[row], request(row).name));
             sourceSlot_[row] = slot;
             RowPlan& p = plan_.rows[row];
             if (slots_[slot].sourceRow < 0) {
@@ -203,7 +204,7 @@ class Planner {
         }
         for (int row = 0; row < count_; ++row) {
             if (!renames(row)) continue;
-            const int slot = slotOf(keys_.add(folderOfRow_[row], (*requests_)[row].newName));
+            const int slot = slotOf(keys_.add(folderOfRow_[row], request(row).newName));
             targetSlot_[row] = slot;
             Slot& s = slots_[slot];
             if (s.lastTarget < 0) {
@@ -253,7 +254,7 @@ class Planner {
         for (int row = 0; row < count_; ++row) {
             if (!needsItsFile(row)) continue;
             if (listed_[folderOfRow_[row]] && slots_[sourceSlot_[row]].onDisk > 0) continue;
-            path.assign((*requests_)[row].folder).append((*requests_)[row].name);
+            path.assign(request(row).folder).append(request(row).name);
             if (fs_.queryAttributes(path).result == QueryResult::NotFound) {
                 plan_.rows[row].verdict = RowVerdict::SourceMissing;
             }
@@ -369,17 +370,17 @@ class Planner {
             if (cycle) {
                 // members: start, the row holding its new name, ..., the row wanting start's
                 // name. Start steps aside, the others move back to front, start moves on.
-                const RenameRequest& first = (*requests_)[start];
+                const RenameRequest& first = request(start);
                 const std::u16string_view aside = temporaryName(folderOfRow_[start]);
                 addStep(start, first.name, aside);
                 for (auto it = members.rbegin(); it + 1 != members.rend(); ++it) {
-                    addStep(*it, (*requests_)[*it].name, (*requests_)[*it].newName);
+                    addStep(*it, request(*it).name, request(*it).newName);
                 }
                 addStep(start, aside, first.newName);
             } else {
                 // From the row whose name is free back through those waiting on it.
                 for (int row = end; row >= 0; row = waiting[row]) {
-                    addStep(row, (*requests_)[row].name, (*requests_)[row].newName);
+                    addStep(row, request(row).name, request(row).newName);
                     done[row] = true;
                 }
             }
