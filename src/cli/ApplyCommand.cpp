@@ -85,16 +85,6 @@ void printLine(std::string& out, std::u16string_view a, std::u16string_view b,
     out += '\n';
 }
 
-int writeOutput(Streams& io, const std::string& output) {
-    io.out << output;
-    io.out.flush();
-    if (!io.out.good()) {
-        io.err << "tessary-cli: the output could not be written\n";
-        return kExitWriteFailed;
-    }
-    return 0;
-}
-
 // The journal option, shared by both commands.
 OtherOption journalOption(std::u16string& journal) {
     return [&journal](const Arguments& args, std::size_t at) {

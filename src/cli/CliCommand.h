@@ -26,6 +26,9 @@ int runTagCommand(const Arguments& args, Streams& io);
 int runApplyCommand(const Arguments& args, Streams& io);
 int runUndoCommand(const Arguments& args, Streams& io);
 
+// Writes a command's whole output; kExitWriteFailed (with a message) when it did not go out.
+int writeOutput(Streams& io, const std::string& output);
+
 // Reads all of standard input and splits it into lines: LF ends a line, a final CR is dropped,
 // and the text after the last LF is a line only when it is not empty.
 std::vector<std::u16string> readLines(std::istream& in);

@@ -60,6 +60,10 @@ int runPreviewCommand(const Arguments& args, Streams& io) {
         output += toUtf8(model.text(row, ColPreview));
         output += '\n';
     }
+    return writeOutput(io, output);
+}
+
+int writeOutput(Streams& io, const std::string& output) {
     io.out << output;
     io.out.flush();
     if (!io.out.good()) {

@@ -8,14 +8,11 @@ CommandEffects applyRenames(FileListModel& model, FileSystem& fs, std::u16string
     CommandEffects effects;
     effects.enableApply = false;
     if (model.rowCount() == 0) return effects;
-    const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), fs);
-    const BatchResult batch = runRenamePlan(plan, fs, journalPath);
-    if (!batch.ran) {
+    if (!renameRows(model, fs, RenameCommand::Apply, ColPreview, journalPath)) {
         CommandEffects refused;
         refused.message = kJournalNotWritten;
         return refused;
     }
-    writeBatchResults(model, batch, RenameCommand::Apply, ColPreview);
     effects.enableUndo = true;
     effects.newExtensionText = u"";
     return effects;
@@ -24,13 +21,10 @@ CommandEffects applyRenames(FileListModel& model, FileSystem& fs, std::u16string
 CommandEffects undoRenames(FileListModel& model, FileSystem& fs, std::u16string_view journalPath) {
     CommandEffects effects;
     if (model.rowCount() > 0) {
-        const RenamePlan plan = planRenames(requestsOfRows(model, ColOriginalName), fs);
-        const BatchResult batch = runRenamePlan(plan, fs, journalPath);
-        if (!batch.ran) {
+        if (!renameRows(model, fs, RenameCommand::Undo, ColOriginalName, journalPath)) {
             effects.message = kJournalNotWritten;
             return effects;
         }
-        writeBatchResults(model, batch, RenameCommand::Undo, ColOriginalName);
         for (int row = 0; row < model.rowCount(); ++row) model.setText(row, ColPreview, u"");
     }
     effects.enableUndo = false;

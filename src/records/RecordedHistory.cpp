@@ -16,13 +16,11 @@ RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, Recorded
     entry.sequence = history.count() + 1;
     if (!history.empty()) entry.oldExtension = history.newest().newExtension;
     entry.newExtension = newExtensionField;
-    const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), fs);
-    const BatchResult batch = runRenamePlan(plan, fs, journalPath);
-    if (!batch.ran) {
+    BatchResult batch;
+    if (!renameRows(model, fs, RenameCommand::RecordedApply, ColPreview, journalPath, &batch)) {
         result.message = kJournalNotWritten;
         return result;
     }
-    writeBatchResults(model, batch, RenameCommand::RecordedApply, ColPreview);
     for (int row = 0; row < model.rowCount(); ++row) {
         // Every row that reads "成功" is recorded, with the name it was given.
         if (batch.rows[static_cast<std::size_t>(row)].succeeded()) {

@@ -27,4 +27,14 @@ void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCom
     }
 }
 
+bool renameRows(FileListModel& model, FileSystem& fs, RenameCommand command, int newNameColumn,
+                std::u16string_view journalPath, BatchResult* batch) {
+    const RenamePlan plan = planRenames(requestsOfRows(model, newNameColumn), fs);
+    BatchResult result = runRenamePlan(plan, fs, journalPath);
+    if (!result.ran) return false;
+    writeBatchResults(model, result, command, newNameColumn);
+    if (batch) *batch = std::move(result);
+    return true;
+}
+
 }  // namespace tessary
