@@ -108,9 +108,11 @@ class Planner {
     Planner(const FileSystem& fs, std::deque<std::u16string>& temporaries)
         : fs_(fs), temporaries_(temporaries) {}
 
-    // One planner plans folder after folder, its tables kept between them.
-    RenamePlan run(const std::vector<RenameRequest>& requests) {
+    // One planner plans folder after folder, its tables kept between them. `oneFolder` says
+    // that every row is in the same folder.
+    RenamePlan run(const std::vector<RenameRequest>& requests, bool oneFolder) {
         requests_ = &requests;
+        oneFolder_ = oneFolder;
         count_ = static_cast<int>(requests.size());
         plan_ = RenamePlan();
         folderIds_.clear();
@@ -158,10 +160,11 @@ class Planner {
     }
 
     void judgeNames() {
-        folderOfRow_.resize(requests_->size());
+        folderOfRow_.assign(requests_->size(), 0);
+        if (oneFolder_ && count_ > 0) plan_.folders.push_back(request(0).folder);
         for (int row = 0; row < count_; ++row) {
             const RenameRequest& r = request(row);
-            folderOfRow_[row] = folderOf(r.folder);
+            if (!oneFolder_) folderOfRow_[row] = folderOf(r.folder);
             RowPlan& p = plan_.rows[row];
             if (r.newName == r.name) continue;  // Unchanged
             p.problem = nameProblem(r.newName);
@@ -391,6 +394,7 @@ class Planner {
     }
 
     const std::vector<RenameRequest>* requests_ = nullptr;
+    bool oneFolder_ = false;
     const FileSystem& fs_;
     int count_ = 0;
     std::deque<std::u16string>& temporaries_;
@@ -449,7 +453,6 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     std::u16string key;
     std::u16string_view last;
     int lastFolder = -1;
-    std::vector<int> folderOfRow(requests.size());
     for (std::size_t r = 0; r < requests.size(); ++r) {
         const std::u16string_view folder = requests[r].folder;
         if (lastFolder < 0 || folder != last) {
@@ -469,7 +472,7 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     RenamePlan whole;
     if (rowsOfFolder.size() <= 1) {
         std::deque<std::u16string> temporaries;
-        whole = Planner(fs, temporaries).run(requests);
+        whole = Planner(fs, temporaries).run(requests, true);
         whole.temporaryNames = std::move(temporaries);
         return whole;
     }
@@ -480,7 +483,7 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     for (const std::vector<int>& rows : rowsOfFolder) {
         part.clear();
         for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
-        merge(whole, planner.run(part), rows);
+        merge(whole, planner.run(part, true), rows);
     }
     return whole;
 }
