@@ -7,17 +7,17 @@
 #include <functional>
 #include <string>
 
+#include "Timing.h"
 #include "engine/Preview.h"
 #include "filelist/FileListModel.h"
 
 using namespace tessary;
+using namespace tessary::bench;
 
 namespace {
 
 constexpr int kRows = 200'000;
 constexpr int kRepeats = 5;
-
-std::u16string ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
 
 // A list as adding files leaves it: every fixed column filled with typical texts.
 FileListModel typicalList() {

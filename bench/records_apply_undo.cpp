@@ -9,25 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "filelist/FileListModel.h"
 #include "records/ApplyUndo.h"
 #include "records/MemoryFileSystem.h"
 
 using namespace tessary;
+using namespace tessary::bench;
 
 namespace {
 
 constexpr int kRows = 200'000;
 constexpr int kFolders = 200;  // 1,000 files each, as the Wine benchmarks have them
 constexpr int kRepeats = 3;
-
-std::u16string ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
-
-double seconds(const std::function<void()>& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 }  // namespace
 

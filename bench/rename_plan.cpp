@@ -11,11 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "records/MemoryFileSystem.h"
 #include "records/RenameBatch.h"
 #include "records/RenamePlan.h"
 
 using namespace tessary;
+using namespace tessary::bench;
 
 namespace {
 
@@ -23,14 +25,6 @@ constexpr int kRows = 200'000;
 constexpr int kFolders = 20;
 constexpr int kPerFolder = kRows / kFolders;
 constexpr int kRepeats = 3;
-
-std::u16string ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
-
-double seconds(const std::function<void()>& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 struct Batch {
     std::vector<std::u16string> folders, names, newNames;

@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::size_t kMaxPathUnits = 32'767;
 
-char16_t folded(char16_t c) { return foldedChar(c); }
-
 bool isSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 bool isForbiddenInName(char16_t c) {
@@ -71,14 +69,14 @@ MemoryFileSystem::Parsed MemoryFileSystem::parse(std::u16string_view path) {
         }
         i = end + 1;
     }
-    const char16_t drive = folded(path[0]);
+    const char16_t drive = foldedChar(path[0]);
     p.key = {drive, u':'};
     p.path = {path[0], u':'};
     for (std::size_t n = 0; n < names.size(); ++n) {
         if (n + 1 == names.size()) p.parentKey = p.key;
         p.key += u'\\';
         p.path += u'\\';
-        for (char16_t c : names[n]) p.key += folded(c);
+        appendFolded(p.key, names[n]);
         p.path += names[n];
     }
     p.isRoot = names.empty();

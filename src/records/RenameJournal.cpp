@@ -15,21 +15,6 @@ constexpr std::size_t kCrcBytes = 4;
 constexpr std::size_t kMinFolderBytes = 4;
 constexpr std::size_t kMinStepBytes = 4 * 5 + 8 * 2;
 
-std::uint32_t crc32(std::string_view bytes) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t i = 0; i < 256; ++i) {
-            std::uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (const char b : bytes) c = table[(c ^ static_cast<unsigned char>(b)) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 void putU32(std::string& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
@@ -112,7 +97,20 @@ bool stepDone(const JournalStep& step, const std::u16string& from, const std::u1
 
 }  // namespace
 
-std::uint32_t journalChecksum(std::string_view bytes) { return crc32(bytes); }
+std::uint32_t journalChecksum(std::string_view bytes) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            std::uint32_t c = i;
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (const char b : bytes) c = table[(c ^ static_cast<unsigned char>(b)) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
 
 std::string encodeJournal(const RenamePlan& plan,
                           const std::vector<std::optional<FileIdentity>>& cycleFiles) {
@@ -139,7 +137,7 @@ std::string encodeJournal(const RenamePlan& plan,
             putText(out, step.to);
         }
     }
-    putU32(out, crc32(out));
+    putU32(out, journalChecksum(out));
     return out;
 }
 
@@ -148,7 +146,7 @@ std::optional<std::vector<JournalStep>> decodeJournal(std::string_view bytes) {
     const std::string_view body = bytes.substr(0, bytes.size() - kCrcBytes);
     Reader crcReader(bytes.substr(body.size()));
     std::uint32_t crc = 0;
-    if (!crcReader.u32(crc) || crc != crc32(body)) return std::nullopt;
+    if (!crcReader.u32(crc) || crc != journalChecksum(body)) return std::nullopt;
 
     Reader in(body.substr(kMagic.size()));
     std::uint32_t folderCount = 0;

@@ -20,23 +20,18 @@ int RenamePlan::refusedCount() const {
 
 namespace {
 
-// A name within one folder, as Windows compares it: the folder's number in two units, then
-// the folded name. Keys live in one buffer reserved up front, so their views stay valid.
+// The names of one folder's batch as Windows compares them, folded. They live in one buffer
+// reserved up front, so their views stay valid.
 class KeyBuffer {
   public:
     void reserve(std::size_t units) {
         buffer_.clear();
         buffer_.reserve(units);
     }
-    std::u16string_view add(int folder, std::u16string_view name) {
+    std::u16string_view add(std::u16string_view name) {
         const std::size_t at = buffer_.size();
-        appendKey(buffer_, folder, name);
+        appendFolded(buffer_, name);
         return std::u16string_view(buffer_).substr(at);
-    }
-    static void appendKey(std::u16string& out, int folder, std::u16string_view name) {
-        out += static_cast<char16_t>(static_cast<std::uint32_t>(folder) >> 16);
-        out += static_cast<char16_t>(folder & 0xFFFF);
-        appendFolded(out, name);
     }
 
   private:
@@ -108,23 +103,20 @@ class Planner {
     Planner(const FileSystem& fs, std::deque<std::u16string>& temporaries)
         : fs_(fs), temporaries_(temporaries) {}
 
-    // One planner plans folder after folder, its tables kept between them. `oneFolder` says
-    // that every row is in the same folder.
-    RenamePlan run(const std::vector<RenameRequest>& requests, bool oneFolder) {
+    // Plans the rows of one folder (as Windows compares folders). One planner plans folder
+    // after folder, its tables kept between them.
+    RenamePlan run(const std::vector<RenameRequest>& requests) {
         requests_ = &requests;
-        oneFolder_ = oneFolder;
         count_ = static_cast<int>(requests.size());
         plan_ = RenamePlan();
-        folderIds_.clear();
-        spelledFolders_.clear();
-        lastFolder_ = 0;
+        if (count_ > 0) plan_.folders.push_back(request(0).folder);
         slots_.clear();
         takenTemporary_.clear();
         held_.clear();
         plan_.rows.resize(requests.size());
         judgeNames();
         buildKeys();
-        readFolders();
+        readFolder();
         refuseMissingSources();
         refuseTakenTargets();
         orderSteps();
@@ -142,29 +134,9 @@ class Planner {
     const RenameRequest& request(int row) const { return (*requests_)[row]; }
     bool renames(int row) const { return plan_.rows[row].verdict == RowVerdict::Rename; }
 
-    int folderOf(std::u16string_view folder) {
-        // Rows come in runs of one folder: compare with the last one, then with every spelling
-        // seen, before folding.
-        if (!plan_.folders.empty() && folder == plan_.folders[lastFolder_]) return lastFolder_;
-        if (const auto seen = spelledFolders_.find(folder); seen != spelledFolders_.end()) {
-            return lastFolder_ = seen->second;
-        }
-        std::u16string key;
-        appendFolded(key, folder);
-        const auto [it, added] =
-            folderIds_.emplace(std::move(key), static_cast<int>(plan_.folders.size()));
-        if (added) plan_.folders.push_back(folder);
-        spelledFolders_.emplace(folder, it->second);
-        lastFolder_ = it->second;
-        return lastFolder_;
-    }
-
     void judgeNames() {
-        folderOfRow_.assign(requests_->size(), 0);
-        if (oneFolder_ && count_ > 0) plan_.folders.push_back(request(0).folder);
         for (int row = 0; row < count_; ++row) {
             const RenameRequest& r = request(row);
-            if (!oneFolder_) folderOfRow_[row] = folderOf(r.folder);
             RowPlan& p = plan_.rows[row];
             if (r.newName == r.name) continue;  // Unchanged
             p.problem = nameProblem(r.newName);
@@ -185,8 +157,8 @@ class Planner {
     void buildKeys() {
         std::size_t units = 0;
         for (int row = 0; row < count_; ++row) {
-            units += 2 + request(row).name.size();
-            if (renames(row)) units += 2 + request(row).newName.size();
+            units += request(row).name.size();
+            if (renames(row)) units += request(row).newName.size();
         }
         keys_.reserve(units);
         slots_.reserve(requests_->size() * 2);
@@ -195,7 +167,7 @@ class Planner {
         targetSlot_.assign(requests_->size(), -1);
         nextTarget_.assign(requests_->size(), -1);
         for (int row = 0; row < count_; ++row) {
-            const int slot = slotOf(keys_.add(folderOfRow_[row], request(row).name));
+            const int slot = slotOf(keys_.add(request(row).name));
             sourceSlot_[row] = slot;
             RowPlan& p = plan_.rows[row];
             if (slots_[slot].sourceRow < 0) {
@@ -207,7 +179,7 @@ class Planner {
         }
         for (int row = 0; row < count_; ++row) {
             if (!renames(row)) continue;
-            const int slot = slotOf(keys_.add(folderOfRow_[row], request(row).newName));
+            const int slot = slotOf(keys_.add(request(row).newName));
             targetSlot_[row] = slot;
             Slot& s = slots_[slot];
             if (s.lastTarget < 0) {
@@ -225,27 +197,22 @@ class Planner {
         return v == RowVerdict::Rename || v == RowVerdict::Unchanged;
     }
 
-    // One listing per folder that has a row to rename or to leave: which of the batch's names
-    // are taken, which files are there, and which temporary names are taken.
-    void readFolders() {
-        std::vector<bool> wanted(plan_.folders.size(), false);
-        for (int row = 0; row < count_; ++row) {
-            if (needsItsFile(row)) wanted[folderOfRow_[row]] = true;
-        }
-        listed_.assign(plan_.folders.size(), false);
+    // One listing of the folder, when a row is to be renamed or left there: which of the
+    // batch's names are taken, which files are there, and which temporary names are taken.
+    void readFolder() {
+        listed_ = false;
+        bool wanted = false;
+        for (int row = 0; row < count_ && !wanted; ++row) wanted = needsItsFile(row);
+        if (!wanted) return;
         std::u16string prefix;
         appendFolded(prefix, kTemporaryNamePrefix);
         std::u16string key;
-        for (int folder = 0; folder < static_cast<int>(wanted.size()); ++folder) {
-            if (!wanted[folder]) continue;
-            listed_[folder] = fs_.listFolder(plan_.folders[folder], [&](std::u16string_view name) {
-                key.clear();
-                KeyBuffer::appendKey(key, folder, name);
-                if (const int slot = slotIds_.find(key); slot >= 0) ++slots_[slot].onDisk;
-                if (std::u16string_view(key).substr(2).starts_with(prefix))
-                    takenTemporary_.insert(key);
-            });
-        }
+        listed_ = fs_.listFolder(plan_.folders[0], [&](std::u16string_view name) {
+            key.clear();
+            appendFolded(key, name);
+            if (const int slot = slotIds_.find(key); slot >= 0) ++slots_[slot].onDisk;
+            if (key.starts_with(prefix)) takenTemporary_.insert(key);
+        });
     }
 
     // A file the listing does not show may still be there under another spelling (its short
@@ -256,7 +223,7 @@ class Planner {
         std::u16string path;
         for (int row = 0; row < count_; ++row) {
             if (!needsItsFile(row)) continue;
-            if (listed_[folderOfRow_[row]] && slots_[sourceSlot_[row]].onDisk > 0) continue;
+            if (listed_ && slots_[sourceSlot_[row]].onDisk > 0) continue;
             path.assign(request(row).folder).append(request(row).name);
             if (fs_.queryAttributes(path).result == QueryResult::NotFound) {
                 plan_.rows[row].verdict = RowVerdict::SourceMissing;
@@ -326,17 +293,17 @@ class Planner {
     }
 
     void addStep(int row, std::u16string_view from, std::u16string_view to) {
-        plan_.steps.push_back({row, folderOfRow_[row], from, to});
+        plan_.steps.push_back({row, 0, from, to});
     }
 
-    std::u16string_view temporaryName(int folder) {
+    std::u16string_view temporaryName() {
         std::u16string key;
         while (true) {
             std::u16string name = kTemporaryNamePrefix;
             for (char c : std::to_string(++temporaryCounter_)) name += static_cast<char16_t>(c);
             name += u".tmp";
             key.clear();
-            KeyBuffer::appendKey(key, folder, name);
+            appendFolded(key, name);
             if (slotIds_.find(key) < 0 && !takenTemporary_.contains(key)) {
                 return temporaries_.emplace_back(std::move(name));
             }
@@ -374,7 +341,7 @@ class Planner {
                 // members: start, the row holding its new name, ..., the row wanting start's
                 // name. Start steps aside, the others move back to front, start moves on.
                 const RenameRequest& first = request(start);
-                const std::u16string_view aside = temporaryName(folderOfRow_[start]);
+                const std::u16string_view aside = temporaryName();
                 addStep(start, first.name, aside);
                 for (auto it = members.rbegin(); it + 1 != members.rend(); ++it) {
                     addStep(*it, request(*it).name, request(*it).newName);
@@ -394,17 +361,12 @@ class Planner {
     }
 
     const std::vector<RenameRequest>* requests_ = nullptr;
-    bool oneFolder_ = false;
     const FileSystem& fs_;
     int count_ = 0;
     std::deque<std::u16string>& temporaries_;
     RenamePlan plan_;
 
-    std::unordered_map<std::u16string, int> folderIds_;            // by folded folder
-    std::unordered_map<std::u16string_view, int> spelledFolders_;  // by the rows' spelling
-    int lastFolder_ = 0;
-    std::vector<int> folderOfRow_;
-    std::vector<bool> listed_;
+    bool listed_ = false;
 
     KeyBuffer keys_;
     KeyTable slotIds_;
@@ -472,7 +434,7 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     RenamePlan whole;
     if (rowsOfFolder.size() <= 1) {
         std::deque<std::u16string> temporaries;
-        whole = Planner(fs, temporaries).run(requests, true);
+        whole = Planner(fs, temporaries).run(requests);
         whole.temporaryNames = std::move(temporaries);
         return whole;
     }
@@ -483,7 +445,7 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     for (const std::vector<int>& rows : rowsOfFolder) {
         part.clear();
         for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
-        merge(whole, planner.run(part, true), rows);
+        merge(whole, planner.run(part), rows);
     }
     return whole;
 }

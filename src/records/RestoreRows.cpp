@@ -103,20 +103,21 @@ bool restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
                         std::u16string_view journalPath) {
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOfRequest;
+    std::vector<std::size_t> unsafe;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RestoreRow& row = rows[i];
-        if (!row.checked || !isBareName(row.currentName) || !isBareName(row.earlierName)) continue;
+        if (!row.checked) continue;
+        if (!isBareName(row.currentName) || !isBareName(row.earlierName)) {
+            unsafe.push_back(i);
+            continue;
+        }
         requests.push_back({row.folder, row.currentName, row.earlierName});
         rowOfRequest.push_back(i);
     }
     const RenamePlan plan = planRenames(requests, fs);
     const BatchResult batch = runRenamePlan(plan, fs, journalPath);
     if (!batch.ran) return false;
-    for (RestoreRow& row : rows) {
-        if (row.checked && (!isBareName(row.currentName) || !isBareName(row.earlierName))) {
-            row.status = kStatusFailed;
-        }
-    }
+    for (const std::size_t i : unsafe) rows[i].status = kStatusFailed;
     for (std::size_t r = 0; r < rowOfRequest.size(); ++r) {
         RestoreRow& row = rows[rowOfRequest[r]];
         const RowResult& result = batch.rows[r];

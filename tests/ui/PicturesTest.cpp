@@ -14,6 +14,7 @@
 #include "VarnelDlgSupport.h"
 #include "app/AnsiCodePage.h"
 #include "filelist/AddFiles.h"
+#include "records/JournalFolder.h"
 #include "records/OprFile.h"
 #include "records/win32/Win32FileSystem.h"
 #include "tags/Id3v1.h"
@@ -96,6 +97,23 @@ TEST_F(Pictures, MessageDialogs) {
     yesNo.setText(L"您要退出本系统吗？");
     ASSERT_NE(yesNo.createModeless(nullptr), nullptr);
     savePicture(yesNo.hwnd(), L"dlg_msg_yesno");
+}
+
+TEST_F(Pictures, RecoveryQuestionAndReport) {
+    CDlgMsgYesNo question;
+    question.setText(reinterpret_cast<const wchar_t*>(kRecoveryQuestion));
+    ASSERT_NE(question.createModeless(nullptr), nullptr);
+    savePicture(question.hwnd(), L"dlg_recovery_question");
+
+    JournalsRecovered recovered;
+    recovered.putBack = 1998;
+    recovered.notPutBack = 2;
+    recovered.damaged = {u"C:\\Users\\用户\\Tessary\\Tessary-2.journal"};
+    CDlgMsg report;
+    const std::u16string text = recoveryReport(recovered);
+    report.setText(reinterpret_cast<const wchar_t*>(text.c_str()));
+    ASSERT_NE(report.createModeless(nullptr), nullptr);
+    savePicture(report.hwnd(), L"dlg_recovery_report");
 }
 
 TEST_F(Pictures, AboutBox) {
