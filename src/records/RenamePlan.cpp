@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -105,8 +106,8 @@ class Planner {
 
     // Plans the rows of one folder (as Windows compares folders). One planner plans folder
     // after folder, its tables kept between them.
-    RenamePlan run(const std::vector<RenameRequest>& requests) {
-        requests_ = &requests;
+    RenamePlan run(std::span<const RenameRequest> requests) {
+        requests_ = requests;
         count_ = static_cast<int>(requests.size());
         plan_ = RenamePlan();
         if (count_ > 0) plan_.folders.push_back(request(0).folder);
@@ -114,7 +115,7 @@ class Planner {
         takenTemporary_.clear();
         held_.clear();
         plan_.rows.resize(requests.size());
-        judgeNames();
+        judgeAndFoldNames();
         buildKeys();
         readFolder();
         refuseMissingSources();
@@ -131,20 +132,32 @@ class Planner {
         std::uint32_t onDisk = 0;  // entries of the folder's listing with this name
     };
 
-    const RenameRequest& request(int row) const { return (*requests_)[row]; }
+    const RenameRequest& request(int row) const { return requests_[row]; }
     bool renames(int row) const { return plan_.rows[row].verdict == RowVerdict::Rename; }
 
-    void judgeNames() {
+    // One pass over the rows' names while each is in the cache: the verdicts that need no
+    // other row, and every name the batch uses, folded into the key buffer.
+    void judgeAndFoldNames() {
+        std::size_t units = 0;
+        for (const RenameRequest& r : requests_) units += r.name.size() + r.newName.size();
+        keys_.reserve(units);
+        sourceKey_.resize(requests_.size());
+        targetKey_.assign(requests_.size(), {});
         for (int row = 0; row < count_; ++row) {
             const RenameRequest& r = request(row);
-            RowPlan& p = plan_.rows[row];
+            sourceKey_[row] = keys_.add(r.name);
             if (r.newName == r.name) continue;  // Unchanged
+            RowPlan& p = plan_.rows[row];
             p.problem = nameProblem(r.newName);
             if (p.problem == NameProblem::None && fs_.pathTooLong(r.folder, r.newName)) {
                 p.problem = NameProblem::TooLong;
             }
-            p.verdict =
-                p.problem == NameProblem::None ? RowVerdict::Rename : RowVerdict::InvalidName;
+            if (p.problem != NameProblem::None) {
+                p.verdict = RowVerdict::InvalidName;
+                continue;
+            }
+            p.verdict = RowVerdict::Rename;
+            targetKey_[row] = keys_.add(r.newName);
         }
     }
 
@@ -155,19 +168,13 @@ class Planner {
     }
 
     void buildKeys() {
-        std::size_t units = 0;
+        slots_.reserve(requests_.size() * 2);
+        slotIds_.reserve(requests_.size() * 2 + 1);
+        sourceSlot_.resize(requests_.size());
+        targetSlot_.assign(requests_.size(), -1);
+        nextTarget_.assign(requests_.size(), -1);
         for (int row = 0; row < count_; ++row) {
-            units += request(row).name.size();
-            if (renames(row)) units += request(row).newName.size();
-        }
-        keys_.reserve(units);
-        slots_.reserve(requests_->size() * 2);
-        slotIds_.reserve(requests_->size() * 2 + 1);
-        sourceSlot_.resize(requests_->size());
-        targetSlot_.assign(requests_->size(), -1);
-        nextTarget_.assign(requests_->size(), -1);
-        for (int row = 0; row < count_; ++row) {
-            const int slot = slotOf(keys_.add(request(row).name));
+            const int slot = slotOf(sourceKey_[row]);
             sourceSlot_[row] = slot;
             RowPlan& p = plan_.rows[row];
             if (slots_[slot].sourceRow < 0) {
@@ -179,7 +186,7 @@ class Planner {
         }
         for (int row = 0; row < count_; ++row) {
             if (!renames(row)) continue;
-            const int slot = slotOf(keys_.add(request(row).newName));
+            const int slot = slotOf(targetKey_[row]);
             targetSlot_[row] = slot;
             Slot& s = slots_[slot];
             if (s.lastTarget < 0) {
@@ -311,13 +318,13 @@ class Planner {
     }
 
     void orderSteps() {
-        std::vector<int> waiting(requests_->size(), -1);  // the row that waits for this one
+        std::vector<int> waiting(requests_.size(), -1);  // the row that waits for this one
         for (int row = 0; row < count_; ++row) {
             if (!renames(row)) continue;
             const int b = blocker(row);
             if (b >= 0) waiting[b] = row;
         }
-        std::vector<bool> done(requests_->size(), false);
+        std::vector<bool> done(requests_.size(), false);
         std::vector<int> members;
         for (int start = 0; start < count_; ++start) {
             if (!renames(start) || done[start]) continue;
@@ -327,7 +334,7 @@ class Planner {
             bool cycle = false;
             // Each row waits on at most one other and is waited on by at most one, so the walk
             // ends within the batch; the bound only guards against a fault here.
-            for (int next = blocker(end); next >= 0 && members.size() <= requests_->size();
+            for (int next = blocker(end); next >= 0 && members.size() <= requests_.size();
                  next = blocker(end)) {
                 if (next == start) {
                     cycle = true;
@@ -360,7 +367,7 @@ class Planner {
         }
     }
 
-    const std::vector<RenameRequest>* requests_ = nullptr;
+    std::span<const RenameRequest> requests_;
     const FileSystem& fs_;
     int count_ = 0;
     std::deque<std::u16string>& temporaries_;
@@ -371,6 +378,8 @@ class Planner {
     KeyBuffer keys_;
     KeyTable slotIds_;
     std::vector<Slot> slots_;
+    std::vector<std::u16string_view> sourceKey_;
+    std::vector<std::u16string_view> targetKey_;
     std::vector<int> sourceSlot_;
     std::vector<int> targetSlot_;
     std::vector<int> nextTarget_;
@@ -443,6 +452,11 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     Planner planner(fs, whole.temporaryNames);
     std::vector<RenameRequest> part;
     for (const std::vector<int>& rows : rowsOfFolder) {
+        // A folder added at once has its rows one after the other: they are planned in place.
+        if (rows.back() - rows.front() + 1 == static_cast<int>(rows.size())) {
+            merge(whole, planner.run(std::span(requests).subspan(rows.front(), rows.size())), rows);
+            continue;
+        }
         part.clear();
         for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
         merge(whole, planner.run(part), rows);
