@@ -8,8 +8,8 @@
 #include <string>
 
 #include "Timing.h"
-#include "engine/Preview.h"
-#include "filelist/FileListModel.h"
+#include "model/FileListModel.h"
+#include "rules/Preview.h"
 
 using namespace tessary;
 using namespace tessary::bench;

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "Timing.h"
-#include "filelist/FileListModel.h"
-#include "records/ApplyUndo.h"
-#include "records/MemoryFileSystem.h"
+#include "commands/ApplyUndo.h"
+#include "disk/MemoryFileSystem.h"
+#include "model/FileListModel.h"
 
 using namespace tessary;
 using namespace tessary::bench;

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "Timing.h"
-#include "records/MemoryFileSystem.h"
-#include "records/RenameBatch.h"
-#include "records/RenamePlan.h"
+#include "disk/MemoryFileSystem.h"
+#include "disk/RenameBatch.h"
+#include "disk/RenamePlan.h"
 
 using namespace tessary;
 using namespace tessary::bench;

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/AnsiCodePage.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 #include "tags/MemoryTagFiles.h"
 #include "tags/Mp3TagRecord.h"
 

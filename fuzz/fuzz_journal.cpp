@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "records/MemoryFileSystem.h"
-#include "records/RenameJournal.h"
+#include "disk/MemoryFileSystem.h"
+#include "disk/RenameJournal.h"
 
 namespace {
 

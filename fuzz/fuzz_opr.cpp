@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "records/MemoryFileSystem.h"
-#include "records/OprFile.h"
-#include "records/RestoreRows.h"
+#include "commands/RestoreRows.h"
+#include "disk/MemoryFileSystem.h"
+#include "disk/OprFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

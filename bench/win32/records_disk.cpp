@@ -21,16 +21,18 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "app/AnsiCodePage.h"
-#include "engine/Preview.h"
-#include "filelist/ListCommands.h"
-#include "filelist/RowDetails.h"
-#include "records/ApplyUndo.h"
-#include "records/OprFile.h"
-#include "records/PreviewCheck.h"
-#include "records/RenameJournal.h"
-#include "records/RowRequests.h"
-#include "records/win32/Win32FileSystem.h"
+#include "commands/ApplyUndo.h"
+#include "commands/ListCommands.h"
+#include "commands/RecordCommands.h"
+#include "disk/OprFile.h"
+#include "disk/PreviewCheck.h"
+#include "disk/RenameJournal.h"
+#include "disk/RowDetails.h"
+#include "disk/RowRequests.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "rules/Preview.h"
 
 using namespace tessary;
 using namespace tessary::bench;

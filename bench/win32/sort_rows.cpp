@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "filelist/SortRows.h"
-#include "filelist/win32/Win32Collator.h"
+#include "model/SortRows.h"
+#include "platform/win32/Win32Collator.h"
 
 using namespace tessary;
 using namespace tessary::bench;

@@ -13,12 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "app/AnsiCodePage.h"
 #include "BenchSupport.h"
-#include "filelist/FileListModel.h"
+#include "model/AnsiCodePage.h"
+#include "model/FileListModel.h"
+#include "platform/SystemServices.h"
+#include "platform/win32/Win32TagFiles.h"
 #include "tags/Id3v1.h"
 #include "tags/TagColumns.h"
-#include "tags/win32/Win32TagFiles.h"
 
 using namespace tessary;
 using namespace tessary::bench;

@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-#include "filelist/FileListModel.h"
+#include "model/FileListModel.h"
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
 #include "win32/BenchSupport.h"

@@ -6,17 +6,17 @@
 
 #include "cli/CliCommand.h"
 #include "cli/PreviewOptions.h"
-#include "engine/Preview.h"
-#include "engine/Utf8.h"
-#include "records/PreviewCheck.h"
-#include "records/RenameBatch.h"
-#include "records/RenameJournal.h"
-#include "records/RowRequests.h"
+#include "disk/PreviewCheck.h"
+#include "disk/RenameBatch.h"
+#include "disk/RenameJournal.h"
+#include "disk/RowRequests.h"
+#include "model/Utf8.h"
+#include "rules/Preview.h"
 
 #ifdef _WIN32
-#include "records/win32/Win32FileSystem.h"
+#include "platform/win32/Win32FileSystem.h"
 #else
-#include "records/native/PosixFileSystem.h"
+#include "platform/native/PosixFileSystem.h"
 #endif
 
 namespace tessary::cli {

@@ -7,8 +7,9 @@
 #include <sstream>
 
 #include "cli/CliCommand.h"
-#include "engine/Utf8.h"
-#include "records/OprFile.h"
+#include "disk/OprFile.h"
+#include "model/Utf8.h"
+#include "platform/SystemServices.h"
 
 namespace tessary::cli {
 

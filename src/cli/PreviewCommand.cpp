@@ -5,8 +5,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/PreviewOptions.h"
-#include "engine/Preview.h"
-#include "engine/Utf8.h"
+#include "model/Utf8.h"
+#include "rules/Preview.h"
 
 namespace tessary::cli {
 

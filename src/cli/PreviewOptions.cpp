@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "engine/Utf8.h"
+#include "model/Utf8.h"
 
 namespace tessary::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/CliCommand.h"
-#include "engine/PageOptions.h"
+#include "rules/PageOptions.h"
 
 namespace tessary::cli {
 

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "engine/Utf8.h"
+#include "model/Utf8.h"
+#include "platform/SystemServices.h"
 #include "tags/Mp3TagRecord.h"
 #include "tags/TagBulkEdit.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "cli/CliCommand.h"
-#include "engine/Utf8.h"
+#include "model/Utf8.h"
 
 #ifdef _WIN32
 #include <fcntl.h>

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "app/LastOpenSettings.h"
+#include "disk/LastOpenSettings.h"
 #include "ui/DlgProgress.h"
 #include "ui/Prompter.h"
 #include "ui/VarnelDlg.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/AddFiles.h"
+#include "commands/AddFiles.h"
 
 namespace tessary {
 

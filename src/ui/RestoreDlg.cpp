@@ -3,7 +3,7 @@
 // after windows.h
 #include <commctrl.h>
 
-#include "records/RowRequests.h"
+#include "disk/RowRequests.h"
 #include "res/resource.h"
 #include "ui/Win32Prompter.h"
 

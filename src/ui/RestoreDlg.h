@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "filelist/SortRows.h"
-#include "filelist/win32/Win32Collator.h"
-#include "records/FileSystem.h"
-#include "records/RestoreRows.h"
+#include "commands/RestoreRows.h"
+#include "disk/FileSystem.h"
+#include "model/SortRows.h"
+#include "platform/win32/Win32Collator.h"
 #include "ui/DialogBase.h"
 #include "ui/Prompter.h"
 

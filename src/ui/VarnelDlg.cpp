@@ -7,9 +7,8 @@
 #include <algorithm>
 #include <atomic>
 
-#include "app/LastOpenSettings.h"
-#include "app/win32/VarnelApp.h"
-#include "records/win32/Win32FileSystem.h"
+#include "disk/LastOpenSettings.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "res/resource.h"
 #include "ui/AddFilesBatch.h"
 #include "ui/VarnelDlgControls.h"

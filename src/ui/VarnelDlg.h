@@ -13,15 +13,15 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/PageOptions.h"
-#include "filelist/CommandEffects.h"
-#include "filelist/FileListModel.h"
-#include "filelist/SortRows.h"
-#include "filelist/win32/Win32Collator.h"
-#include "records/ApplyUndo.h"
-#include "records/FileSystem.h"
-#include "records/JournalFolder.h"
-#include "records/RecordedHistory.h"
+#include "commands/ApplyUndo.h"
+#include "commands/CommandEffects.h"
+#include "commands/RecordedHistory.h"
+#include "disk/FileSystem.h"
+#include "disk/JournalFolder.h"
+#include "model/FileListModel.h"
+#include "model/SortRows.h"
+#include "platform/win32/Win32Collator.h"
+#include "rules/PageOptions.h"
 #include "ui/ColorDlg.h"
 #include "ui/DialogBase.h"
 #include "ui/HeaderCtrlEx.h"
@@ -31,6 +31,8 @@
 namespace tessary {
 
 inline constexpr COLORREF kMainBackground = 0xD6D6D9;
+// The window property by which a second start of the program finds the running copy.
+inline constexpr wchar_t kInstanceMarker[] = L"Tessary Renamer";
 // Posted to itself after a header drag, once the list has taken the new column order.
 inline constexpr UINT kKeepHiddenColumnsLast = WM_APP + 40;
 // The status bar's last pane: what the last preview found.

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "filelist/AddFiles.h"
-#include "filelist/ListCommands.h"
+#include "commands/AddFiles.h"
+#include "commands/ListCommands.h"
 #include "ui/AddFilesBatch.h"
 #include "ui/VarnelDlg.h"
 

@@ -6,14 +6,15 @@
 // after windows.h
 #include <shellapi.h>
 
-#include "app/AnsiCodePage.h"
-#include "app/LastOpenSettings.h"
-#include "engine/Preview.h"
-#include "filelist/ListCommands.h"
-#include "filelist/RowDetails.h"
-#include "records/ApplyUndo.h"
-#include "records/PreviewCheck.h"
+#include "commands/ApplyUndo.h"
+#include "commands/ListCommands.h"
+#include "disk/LastOpenSettings.h"
+#include "disk/PreviewCheck.h"
+#include "disk/RowDetails.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 #include "res/resource.h"
+#include "rules/Preview.h"
 #include "ui/VarnelDlg.h"
 
 namespace tessary {

@@ -1,8 +1,10 @@
 // Operation records in the main window: saving the list's names to a record file, loading one
 // into the restore dialog, and the recorded apply and undo that keep a history of batches.
 
-#include "records/OprFile.h"
-#include "records/RecordedHistory.h"
+#include "commands/RecordCommands.h"
+#include "commands/RecordedHistory.h"
+#include "disk/OprFile.h"
+#include "platform/SystemServices.h"
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "filelist/AddFiles.h"
+#include "commands/AddFiles.h"
 
 namespace tessary {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "filelist/ListCommands.h"
+#include "commands/ListCommands.h"
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
 #include "ui/VarnelDlgControls.h"

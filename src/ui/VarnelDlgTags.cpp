@@ -4,7 +4,8 @@
 
 #include <memory>
 
-#include "app/AnsiCodePage.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 #include "res/resource.h"
 #include "tags/TagBulkEdit.h"
 #include "tags/TagColumns.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "records/FileSystem.h"
+#include "disk/FileSystem.h"
 
 namespace tessary::contract {
 

@@ -2,7 +2,7 @@
 // The in-memory file system as a world of the shared contract and the no-loss rounds.
 
 #include "contract/FileSystemContract.h"
-#include "records/MemoryFileSystem.h"
+#include "disk/MemoryFileSystem.h"
 
 namespace tessary::contract {
 

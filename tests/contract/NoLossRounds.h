@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "commands/ApplyUndo.h"
 #include "contract/FileSystemContract.h"
-#include "filelist/FileListModel.h"
-#include "records/ApplyUndo.h"
-#include "records/RenameBatch.h"
-#include "records/RenamePlan.h"
-#include "records/RowRequests.h"
+#include "disk/RenameBatch.h"
+#include "disk/RenamePlan.h"
+#include "disk/RowRequests.h"
+#include "model/FileListModel.h"
 
 namespace tessary::contract {
 

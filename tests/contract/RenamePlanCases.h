@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "contract/FileSystemContract.h"
-#include "records/RenameBatch.h"
-#include "records/RenamePlan.h"
+#include "disk/RenameBatch.h"
+#include "disk/RenamePlan.h"
 
 namespace tessary::contract {
 

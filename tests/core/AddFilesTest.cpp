@@ -5,8 +5,8 @@
 
 #include <random>
 
+#include "commands/AddFiles.h"
 #include "core/RecordsTestSupport.h"
-#include "filelist/AddFiles.h"
 
 namespace tessary {
 namespace {

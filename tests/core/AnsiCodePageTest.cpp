@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AnsiCodePage.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 
 namespace tessary {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/FileNameParts.h"
-#include "engine/StringPrimitives.h"
+#include "model/FileNameParts.h"
+#include "model/StringPrimitives.h"
 
 namespace tessary {
 namespace {

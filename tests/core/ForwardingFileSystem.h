@@ -2,7 +2,7 @@
 // A file system that hands every call on to another: tests derive from it to count calls or to
 // break in at one of them.
 
-#include "records/FileSystem.h"
+#include "disk/FileSystem.h"
 
 namespace tessary::testing {
 

@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "app/AnsiCodePage.h"
 #include "core/TagTestSupport.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 #include "tags/Id3v1.h"
 
 namespace tessary {

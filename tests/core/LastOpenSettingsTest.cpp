@@ -8,7 +8,7 @@
 #include <iterator>
 #include <random>
 
-#include "app/LastOpenSettings.h"
+#include "disk/LastOpenSettings.h"
 
 namespace tessary {
 namespace {

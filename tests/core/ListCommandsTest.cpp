@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/ListCommands.h"
 #include "core/RecordsTestSupport.h"
-#include "filelist/ListCommands.h"
+#include "platform/SystemServices.h"
 
 namespace tessary {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/NumberText.h"
+#include "model/NumberText.h"
 
 namespace tessary {
 namespace {

@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/RecordCommands.h"
 #include "core/RecordsTestSupport.h"
-#include "records/OprFile.h"
+#include "disk/OprFile.h"
 
 namespace tessary {
 namespace {

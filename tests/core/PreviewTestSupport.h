@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Preview.h"
-#include "filelist/FileListModel.h"
+#include "model/FileListModel.h"
+#include "rules/Preview.h"
 
 namespace tessary::testing {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/ApplyUndo.h"
 #include "core/RecordsTestSupport.h"
-#include "records/ApplyUndo.h"
 
 namespace tessary {
 namespace {

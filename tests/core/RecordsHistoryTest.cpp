@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/ListCommands.h"
+#include "commands/RecordedHistory.h"
 #include "core/RecordsTestSupport.h"
-#include "filelist/ListCommands.h"
-#include "records/RecordedHistory.h"
 
 namespace tessary {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/RestoreRows.h"
 #include "core/RecordsTestSupport.h"
-#include "records/RestoreRows.h"
 
 namespace tessary {
 namespace {

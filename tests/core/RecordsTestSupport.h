@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "filelist/AddFiles.h"
-#include "filelist/FileListModel.h"
-#include "filelist/RowDetails.h"
-#include "records/MemoryFileSystem.h"
+#include "commands/AddFiles.h"
+#include "disk/MemoryFileSystem.h"
+#include "disk/RowDetails.h"
+#include "model/FileListModel.h"
 
 namespace tessary::testing {
 

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/ApplyUndo.h"
 #include "core/ForwardingFileSystem.h"
 #include "core/RecordsTestSupport.h"
-#include "records/ApplyUndo.h"
-#include "records/RenameBatch.h"
-#include "records/RenameJournal.h"
-#include "records/RowRequests.h"
+#include "disk/RenameBatch.h"
+#include "disk/RenameJournal.h"
+#include "disk/RowRequests.h"
 
 namespace tessary {
 namespace {

@@ -7,7 +7,7 @@
 #include "contract/RenamePlanCases.h"
 #include "core/ForwardingFileSystem.h"
 #include "core/RecordsTestSupport.h"
-#include "records/PreviewCheck.h"
+#include "disk/PreviewCheck.h"
 
 namespace tessary {
 namespace {

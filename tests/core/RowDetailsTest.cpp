@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/ListCommands.h"
 #include "core/RecordsTestSupport.h"
-#include "filelist/RowDetails.h"
+#include "disk/RowDetails.h"
 
 namespace tessary {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "PreviewTestSupport.h"
-#include "engine/AdvancedRule.h"
-#include "engine/SequenceCounter.h"
+#include "rules/AdvancedRule.h"
+#include "rules/SequenceCounter.h"
 
 namespace tessary {
 namespace {

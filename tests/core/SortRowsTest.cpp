@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "filelist/SortRows.h"
+#include "model/SortRows.h"
 
 namespace tessary {
 namespace {

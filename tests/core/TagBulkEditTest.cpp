@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AnsiCodePage.h"
 #include "core/TagTestSupport.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 #include "tags/MemoryTagFiles.h"
 #include "tags/Mp3TagRecord.h"
 #include "tags/TagBulkEdit.h"

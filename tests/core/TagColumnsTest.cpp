@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AnsiCodePage.h"
 #include "core/TagTestSupport.h"
-#include "filelist/FileListModel.h"
+#include "model/AnsiCodePage.h"
+#include "model/FileListModel.h"
+#include "platform/SystemServices.h"
 #include "tags/MemoryTagFiles.h"
 #include "tags/TagColumns.h"
 

@@ -10,8 +10,8 @@
 #include <random>
 
 #include "contract/FileSystemContract.h"
-#include "engine/Utf8.h"
-#include "records/native/PosixFileSystem.h"
+#include "model/Utf8.h"
+#include "platform/native/PosixFileSystem.h"
 
 namespace tessary::contract {
 

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "VarnelDlgSupport.h"
-#include "app/LastOpenSettings.h"
-#include "filelist/ListCommands.h"
+#include "commands/ListCommands.h"
+#include "disk/LastOpenSettings.h"
 #include "ui/AddFilesBatch.h"
 #include "ui/DlgProgress.h"
 

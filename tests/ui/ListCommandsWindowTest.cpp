@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "VarnelDlgSupport.h"
-#include "filelist/AddFiles.h"
-#include "records/win32/Win32FileSystem.h"
+#include "commands/AddFiles.h"
+#include "platform/win32/Win32FileSystem.h"
 
 namespace tessary::uitest {
 namespace {

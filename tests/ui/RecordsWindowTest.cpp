@@ -6,10 +6,10 @@
 #include <iterator>
 
 #include "VarnelDlgSupport.h"
-#include "filelist/AddFiles.h"
-#include "records/OprFile.h"
-#include "records/RecordedHistory.h"
-#include "records/win32/Win32FileSystem.h"
+#include "commands/AddFiles.h"
+#include "commands/RecordedHistory.h"
+#include "disk/OprFile.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "ui/RestoreDlg.h"
 
 namespace tessary::uitest {

@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "VarnelDlgSupport.h"
-#include "records/JournalFolder.h"
-#include "records/RenameJournal.h"
-#include "records/win32/Win32FileSystem.h"
+#include "disk/JournalFolder.h"
+#include "disk/RenameJournal.h"
+#include "platform/win32/Win32FileSystem.h"
 
 namespace tessary {
 namespace {

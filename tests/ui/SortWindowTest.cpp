@@ -2,7 +2,7 @@
 // double click sizing a column to its texts.
 
 #include "VarnelDlgSupport.h"
-#include "filelist/win32/Win32Collator.h"
+#include "platform/win32/Win32Collator.h"
 
 namespace tessary::uitest {
 namespace {

@@ -4,9 +4,10 @@
 #include <fstream>
 
 #include "VarnelDlgSupport.h"
-#include "app/AnsiCodePage.h"
-#include "filelist/AddFiles.h"
-#include "records/win32/Win32FileSystem.h"
+#include "commands/AddFiles.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "tags/Id3v1.h"
 #include "tags/TagColumns.h"
 #include "ui/DialogEditTag.h"

@@ -18,7 +18,8 @@
 
 #include "ScriptedPrompter.h"
 #include "UiTestSupport.h"
-#include "app/AnsiCodePage.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 #include "res/resource.h"
 #include "tags/Id3v1.h"
 #include "tags/TagBulkEdit.h"

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AnsiCodePage.h"
-#include "filelist/ListCommands.h"
-#include "filelist/RowDetails.h"
-#include "records/ApplyUndo.h"
-#include "records/OprFile.h"
-#include "records/RestoreRows.h"
+#include "commands/ApplyUndo.h"
+#include "commands/ListCommands.h"
+#include "commands/RecordCommands.h"
+#include "commands/RestoreRows.h"
+#include "disk/OprFile.h"
+#include "disk/RowDetails.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
 #include "win32/Win32TempFolder.h"
 
 namespace tessary {

@@ -3,11 +3,12 @@
 
 #include <windows.h>
 
-#include "app/AnsiCodePage.h"
 #include "core/TagFileContract.h"
 #include "core/TagTestSupport.h"
+#include "model/AnsiCodePage.h"
+#include "platform/SystemServices.h"
+#include "platform/win32/Win32TagFiles.h"
 #include "tags/Mp3TagRecord.h"
-#include "tags/win32/Win32TagFiles.h"
 
 namespace tessary::testing {
 namespace {

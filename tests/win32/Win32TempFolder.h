@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "records/win32/Win32FileSystem.h"
+#include "platform/win32/Win32FileSystem.h"
 
 namespace tessary::win32test {
 

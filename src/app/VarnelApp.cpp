@@ -1,0 +1,49 @@
+#include "app/VarnelApp.h"
+
+#include <commctrl.h>
+
+#include "ui/VarnelDlg.h"
+
+namespace tessary {
+
+HWND findRunningInstance() {
+    // Walk the top-level windows in Z order; the walk ends at the first handle that is no
+    // longer a window (the end of the list, or one that went away meanwhile).
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); IsWindow(window);
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (GetPropW(window, kInstanceMarker) != nullptr) return window;
+    }
+    return nullptr;
+}
+
+void activateRunningInstance(HWND window) {
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+}
+
+bool CVarnelApp::InitInstance() {
+    // Owned for the whole life of the process and never closed: the system releases it when the
+    // process ends, which is what tells a later start that this copy is gone.
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, kInstanceMutexName);
+    if (mutex == nullptr) {
+        MessageBoxW(nullptr, kMutexFailedText, nullptr, MB_OK);
+        return false;
+    }
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        // A copy still initialising has no marker yet; this one then ends silently.
+        if (HWND running = findRunningInstance()) activateRunningInstance(running);
+        return false;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    InitCommonControlsEx(&controls);
+
+    {
+        CVarnelDlg dialog(instance_);
+        dialog.DoModal();
+    }
+    return false;
+}
+
+}  // namespace tessary

@@ -1,0 +1,74 @@
+#pragma once
+// Files entering the list in batches: the queue a feed worker fills, the row the window builds
+// for each path, and the texts the progress window shows.
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "disk/FileSystem.h"
+#include "model/FileListModel.h"
+
+namespace tessary {
+
+inline constexpr char16_t kTooManyPicked[] = u"待添加的文件数太多,请分成若干次添加!";
+inline constexpr char16_t kLastOpenNotWritten[] = u"打开配置文件失败!";
+
+// The paths of the batch under way. A batch larger than the slots is fed in rounds that reuse
+// them: file i of the batch lives in slot i % slotCount() while its row is being built, so no
+// batch ever writes beyond the table and every file is added, in order.
+class PathQueue {
+  public:
+    static constexpr std::size_t kSlots = 200'000;
+
+    explicit PathQueue(std::size_t slots = kSlots) : slots_(slots == 0 ? 1 : slots) {}
+
+    std::size_t slotCount() const { return slots_.size(); }
+    void store(std::uint32_t index, std::u16string path) {
+        slots_[index % slots_.size()] = std::move(path);
+    }
+    const std::u16string& at(std::uint32_t index) const { return slots_[index % slots_.size()]; }
+
+  private:
+    std::vector<std::u16string> slots_;
+};
+
+// The strings of a list in which each ends with a zero and an empty one ends the list (as an
+// open-file dialog and a drop hand them over); a last string without its zero still counts.
+template <typename Char>
+std::vector<std::basic_string_view<Char>> zeroSeparatedStrings(std::basic_string_view<Char> list) {
+    std::vector<std::basic_string_view<Char>> strings;
+    for (std::size_t at = 0; at < list.size();) {
+        const std::size_t end = std::min(list.find(Char{0}, at), list.size());
+        if (end == at) break;
+        strings.push_back(list.substr(at, end - at));
+        at = end + 1;
+    }
+    return strings;
+}
+
+// What an open-file dialog with multiple selection returns: its first string (the folder when
+// several files were chosen, the file itself when one was) and each file in full, in the
+// dialog's order.
+struct PickedFiles {
+    std::u16string resultPath;
+    std::vector<std::u16string> files;
+};
+// `buffer` holds the dialog's zero-separated strings, ending with an empty one.
+PickedFiles splitPickedFiles(std::u16string_view buffer);
+
+// Builds the row of file `index` of a batch from its path exactly as queued: inserted at row
+// `index` (so a batch lands in rows 0 to n-1 above the old rows, in batch order), FileName and
+// OriginalName from the path's name, Path its folder, FullPath the path itself, Extension, Size,
+// Date Modified and Status "未修改"; Preview stays empty. The item value is `index`. Returns the
+// row.
+int addQueuedFile(FileListModel& model, std::uint32_t index, std::u16string_view path,
+                  const FileSystem& fs);
+
+// The percent label after file `index` of `total`: "%" and index × 100 / total, rounded down;
+// empty for an empty batch.
+std::u16string progressPercentText(std::uint32_t index, std::uint32_t total);
+
+}  // namespace tessary

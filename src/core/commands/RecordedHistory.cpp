@@ -1,0 +1,105 @@
+#include "commands/RecordedHistory.h"
+
+#include "disk/RowRequests.h"
+
+namespace tessary {
+
+RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, RecordedHistory& history,
+                                  std::u16string_view newExtensionField,
+                                  std::u16string_view journalPath) {
+    RecordedApplyResult result;
+    if (model.rowCount() == 0) return result;
+    // The same new extension as the newest batch: that batch is already done.
+    if (!history.empty() && history.newest().newExtension == newExtensionField) return result;
+
+    HistoryEntry entry;
+    entry.sequence = history.count() + 1;
+    if (!history.empty()) entry.oldExtension = history.newest().newExtension;
+    entry.newExtension = newExtensionField;
+    BatchResult batch;
+    if (!renameRows(model, fs, RenameCommand::RecordedApply, ColPreview, journalPath, &batch)) {
+        result.message = kJournalNotWritten;
+        return result;
+    }
+    for (int row = 0; row < model.rowCount(); ++row) {
+        // Every row that reads "成功" is recorded, with the name it was given.
+        if (batch.rows[static_cast<std::size_t>(row)].succeeded()) {
+            entry.rows.push_back({row, model.text(row, ColPath), model.text(row, ColFileName)});
+        }
+    }
+    history.push(std::move(entry));
+    result.ran = true;
+    result.question = kRecordedApplyQuestion;
+    return result;
+}
+
+CommandEffects recordedApplyDeclined() {
+    CommandEffects effects;
+    effects.pane0 = kRecordedApplyNotSavedHint;
+    return effects;
+}
+
+CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistory& history,
+                            std::u16string_view journalPath) {
+    CommandEffects effects;
+    if (history.empty()) return effects;
+    const HistoryEntry& entry = history.newest();
+    const bool first = history.count() == 1;
+    effects.newExtensionText = first ? std::u16string() : entry.oldExtension;
+
+    // The rows that still name the file the batch renamed, with the names they get back.
+    struct UndoRow {
+        int row;
+        std::u16string sourceName;
+        std::u16string newName;
+    };
+    std::vector<UndoRow> undone;
+    for (const RecordedRow& recorded : entry.rows) {
+        const int row = recorded.row;
+        if (!model.hasRow(row)) continue;
+        const std::u16string& originalName = model.text(row, ColOriginalName);
+        const std::u16string base = originalName.substr(0, originalName.rfind(u'.'));
+        // A name is joined without a dot when its extension is empty, as the preview joins
+        // it and as Windows would store it anyway (it drops a trailing dot).
+        const auto withExtension = [&base](const std::u16string& extension) {
+            return extension.empty() ? base : base + u"." + extension;
+        };
+        std::u16string sourceName = withExtension(entry.newExtension);
+        // The list may have been sorted or moved since: only a row that still names the file
+        // this batch renamed, under the name the undo looks for, is touched.
+        if (model.text(row, ColPath) != recorded.path ||
+            model.text(row, ColFileName) != recorded.fileName || sourceName != recorded.fileName) {
+            model.setText(row, ColStatus, kStatusFailed);
+            continue;
+        }
+        // The row's name after the undo is the name the file is given, so that FileName keeps
+        // naming the file on disk.
+        std::u16string newName = first ? originalName : withExtension(entry.oldExtension);
+        undone.push_back({row, std::move(sourceName), std::move(newName)});
+    }
+    std::vector<RenameRequest> requests;
+    requests.reserve(undone.size());
+    for (const UndoRow& u : undone) {
+        requests.push_back({model.text(u.row, ColPath), u.sourceName, u.newName});
+    }
+    const RenamePlan plan = planRenames(requests, fs);
+    const BatchResult batch = runRenamePlan(plan, fs, journalPath);
+    if (!batch.ran) {
+        CommandEffects refused;
+        refused.message = kJournalNotWritten;
+        return refused;
+    }
+    for (std::size_t i = 0; i < undone.size(); ++i) {
+        const UndoRow& u = undone[i];
+        const RowResult& r = batch.rows[i];
+        model.setText(u.row, ColPreview, first ? std::u16string() : u.newName);
+        model.setText(u.row, ColStatus, batchStatusText(RenameCommand::RecordedUndo, r));
+        if (r.end == RowEnd::Renamed) model.setText(u.row, ColFileName, u.newName);
+        if (r.end == RowEnd::Aside) model.setText(u.row, ColFileName, r.asideName);
+    }
+    history.popNewest();
+    if (history.empty()) effects.pane0 = u"";
+    return effects;
+}
+
+}  // namespace tessary

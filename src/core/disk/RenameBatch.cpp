@@ -1,0 +1,141 @@
+#include "disk/RenameBatch.h"
+
+#include "disk/RenameJournal.h"
+
+namespace tessary {
+
+RowResult refusedResult(const RowPlan& row) {
+    RowResult result;
+    switch (row.verdict) {
+        case RowVerdict::Unchanged:
+        case RowVerdict::Rename:
+            break;
+        case RowVerdict::SameNewName:
+        case RowVerdict::NameTaken:
+            result.outcome = RenameOutcome::TargetExists;
+            break;
+        case RowVerdict::SameFile:
+        case RowVerdict::SourceMissing:
+            result.outcome = RenameOutcome::SourceMissing;
+            break;
+        case RowVerdict::InvalidName:
+            result.outcome = RenameOutcome::OtherFailure;
+            result.problem = row.problem;
+            break;
+    }
+    return result;
+}
+
+namespace {
+
+class Runner {
+  public:
+    Runner(const RenamePlan& plan, FileSystem& fs) : plan_(plan), fs_(fs) {}
+
+    std::vector<RowResult> run() {
+        results_.reserve(plan_.rows.size());
+        for (const RowPlan& row : plan_.rows) results_.push_back(refusedResult(row));
+        for (const StepGroup& group : plan_.groups) {
+            if (group.cycle) {
+                runCycle(group);
+            } else {
+                runChain(group);
+            }
+        }
+        return std::move(results_);
+    }
+
+  private:
+    const RenameStep& step(int index) const { return plan_.steps[static_cast<std::size_t>(index)]; }
+    RowResult& resultOf(const RenameStep& s) { return results_[static_cast<std::size_t>(s.row)]; }
+
+    RenameOutcome move(const RenameStep& s, bool back) {
+        const std::u16string_view folder = plan_.folders[static_cast<std::size_t>(s.folder)];
+        from_.assign(folder).append(back ? s.to : s.from);
+        to_.assign(folder).append(back ? s.from : s.to);
+        return fs_.rename(from_, to_);
+    }
+
+    // A row whose step fails stays; every row after it waited for the name it would have
+    // freed, and stays too.
+    void runChain(const StepGroup& group) {
+        int i = group.first;
+        const int end = group.first + group.count;
+        for (; i < end; ++i) {
+            const RenameOutcome outcome = move(step(i), false);
+            RowResult& r = resultOf(step(i));
+            r.outcome = outcome;
+            if (outcome != RenameOutcome::Renamed) break;
+            r.end = RowEnd::Renamed;
+        }
+        for (++i; i < end; ++i) resultOf(step(i)).outcome = RenameOutcome::TargetExists;
+    }
+
+    void runCycle(const StepGroup& group) {
+        const int end = group.first + group.count;
+        int failed = -1;
+        RenameOutcome failure = RenameOutcome::Renamed;
+        for (int i = group.first; i < end; ++i) {
+            failure = move(step(i), false);
+            if (failure != RenameOutcome::Renamed) {
+                failed = i;
+                break;
+            }
+        }
+        if (failed < 0) {
+            for (int i = group.first; i < end; ++i) {
+                RowResult& r = resultOf(step(i));
+                r.outcome = RenameOutcome::Renamed;
+                r.end = RowEnd::Renamed;
+            }
+            return;
+        }
+        // Every row of the cycle waited on the one that failed.
+        for (int i = group.first; i < end; ++i) {
+            resultOf(step(i)).outcome = RenameOutcome::TargetExists;
+        }
+        resultOf(step(failed)).outcome = failure;
+        // Turn back what was done, newest first. A step that cannot be turned back leaves its
+        // file under the step's second name, and the row says so.
+        for (int i = failed - 1; i >= group.first; --i) {
+            if (move(step(i), true) == RenameOutcome::Renamed) continue;
+            RowResult& r = resultOf(step(i));
+            if (i == group.first) {
+                r.outcome = RenameOutcome::OtherFailure;
+                r.end = RowEnd::Aside;
+                r.asideName = step(i).to;
+            } else {
+                r.outcome = RenameOutcome::Renamed;
+                r.end = RowEnd::Renamed;
+            }
+        }
+    }
+
+    const RenamePlan& plan_;
+    FileSystem& fs_;
+    std::vector<RowResult> results_;
+    std::u16string from_;
+    std::u16string to_;
+};
+
+}  // namespace
+
+BatchResult runRenamePlan(const RenamePlan& plan, FileSystem& fs, std::u16string_view journalPath,
+                          bool keepJournal) {
+    BatchResult result;
+    const bool journaled = !journalPath.empty() && !plan.steps.empty();
+    if (journaled && !writeJournal(fs, journalPath, plan)) return result;
+    result.ran = true;
+    result.rows = Runner(plan, fs).run();
+    if (journaled && !keepJournal) fs.removeFile(journalPath);
+    return result;
+}
+
+std::u16string batchStatusText(RenameCommand command, const RowResult& result) {
+    if (result.problem == NameProblem::None || command == RenameCommand::RecordedUndo) {
+        return std::u16string(statusText(command, result.outcome));
+    }
+    return u"失败:" + std::u16string(nameProblemWords(result.problem));
+}
+
+}  // namespace tessary

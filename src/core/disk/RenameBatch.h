@@ -1,0 +1,52 @@
+#pragma once
+// Runs a rename plan on disk: the journal first, then every group of steps. A step that fails
+// fails its row, and the rows waiting for the name it would have freed stay where they are; a
+// cycle that cannot be completed is turned back, so that no file is left under a temporary
+// name. Nothing is retried and nothing is ever replaced.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "disk/FileSystem.h"
+#include "disk/RenameOutcome.h"
+#include "disk/RenamePlan.h"
+
+namespace tessary {
+
+// Where a row's file is after the batch.
+enum class RowEnd : std::uint8_t {
+    Stayed,   // under its name
+    Renamed,  // under its new name
+    Aside,    // under a temporary name: a cycle could not be turned back (another program
+              // took a name in the middle of it); asideName says which
+};
+
+struct RowResult {
+    RenameOutcome outcome = RenameOutcome::Renamed;  // Renamed for unchanged and renamed rows
+    NameProblem problem = NameProblem::None;         // why a new name was refused
+    RowEnd end = RowEnd::Stayed;
+    std::u16string_view asideName;
+
+    bool succeeded() const { return outcome == RenameOutcome::Renamed; }
+};
+
+struct BatchResult {
+    // False when the journal could not be written: then nothing was renamed.
+    bool ran = false;
+    std::vector<RowResult> rows;  // by request
+};
+
+// The outcome a refused row reports.
+RowResult refusedResult(const RowPlan& row);
+
+// Runs the plan. With a journal path the plan is written there and flushed before the first
+// step; `keepJournal` false deletes it once the batch has ended.
+BatchResult runRenamePlan(const RenamePlan& plan, FileSystem& fs,
+                          std::u16string_view journalPath = {}, bool keepJournal = false);
+
+// The Status text of a row for a command: its outcome's text, or for a refused name "失败:"
+// and the reason ("失败" alone for the commands that tell no reason).
+std::u16string batchStatusText(RenameCommand command, const RowResult& result);
+
+}  // namespace tessary

@@ -1,0 +1,88 @@
+#pragma once
+// The plan of one batch of renames: which rows are renamed, which are refused and why, and in
+// which order the steps run so that swaps, chains, shifts and rotations work whole. Apply,
+// undo, the recorded commands, the restore dialog and the command-line tool all plan their
+// batches here, check the plan in the preview, and run it with RenameBatch.
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "disk/FileSystem.h"
+#include "disk/WindowsNames.h"
+
+namespace tessary {
+
+// One row of a batch: the file folder + name is to be called folder + newName. The views
+// must outlive the plan.
+struct RenameRequest {
+    std::u16string_view folder;  // ends with its separator
+    std::u16string_view name;
+    std::u16string_view newName;
+};
+
+enum class RowVerdict : std::uint8_t {
+    Unchanged,      // the new name is the name: nothing to do, a success while the file is there
+    Rename,         // planned
+    SameNewName,    // an earlier row (otherRow) is given the same name
+    NameTaken,      // a file that stays where it is has the name
+    SameFile,       // an earlier row (otherRow) names the same file
+    SourceMissing,  // the file is not there
+    InvalidName,    // Windows refuses the new name (problem says why)
+};
+
+struct RowPlan {
+    RowVerdict verdict = RowVerdict::Unchanged;
+    NameProblem problem = NameProblem::None;
+    int otherRow = -1;
+
+    bool refused() const {
+        return verdict != RowVerdict::Unchanged && verdict != RowVerdict::Rename;
+    }
+};
+
+// One rename on disk, within one folder.
+struct RenameStep {
+    int row = 0;
+    int folder = 0;  // index into RenamePlan::folders
+    std::u16string_view from;
+    std::u16string_view to;
+};
+
+// Steps that depend on each other: a chain, whose first step takes a free name and each later
+// one the name the step before it freed; or a cycle, whose first step moves a file to a free
+// temporary name and whose last moves it on to its new name.
+struct StepGroup {
+    int first = 0;
+    int count = 0;
+    bool cycle = false;
+};
+
+// Moved, never copied: its steps' views point into its own temporary names.
+struct RenamePlan {
+    RenamePlan() = default;
+    RenamePlan(RenamePlan&&) = default;
+    RenamePlan& operator=(RenamePlan&&) = default;
+    RenamePlan(const RenamePlan&) = delete;
+    RenamePlan& operator=(const RenamePlan&) = delete;
+
+    std::vector<RowPlan> rows;  // by request
+    std::vector<std::u16string_view> folders;
+    std::vector<RenameStep> steps;
+    std::vector<StepGroup> groups;
+    std::deque<std::u16string> temporaryNames;  // what the cycles' steps point into
+
+    int renameCount() const;
+    int refusedCount() const;
+};
+
+// The first part of every temporary name a plan chooses.
+inline constexpr char16_t kTemporaryNamePrefix[] = u"~tessary-";
+
+// Decides every row and orders the steps. Reads each folder that has a row to rename once,
+// to learn which names are taken; nothing is changed.
+RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs);
+
+}  // namespace tessary

@@ -1,0 +1,29 @@
+#pragma once
+// The rows of the file list as one batch of renames: each row's file, Path + FileName, is to
+// take the name in another of its columns.
+
+#include <string_view>
+#include <vector>
+
+#include "disk/RenameBatch.h"
+#include "disk/RenamePlan.h"
+#include "model/FileListModel.h"
+
+namespace tessary {
+
+// The views point into the model: plan and run the batch before the model changes.
+std::vector<RenameRequest> requestsOfRows(const FileListModel& model, int newNameColumn);
+
+// Where the batch left each row's file: FileName follows it, and Status tells the outcome.
+void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCommand command,
+                       int newNameColumn);
+
+// Plans every row's rename to the name in `newNameColumn`, journals and runs it, and writes the
+// results into the rows. False when the journal could not be written: then nothing changed.
+bool renameRows(FileListModel& model, FileSystem& fs, RenameCommand command, int newNameColumn,
+                std::u16string_view journalPath, BatchResult* batch = nullptr);
+
+inline constexpr char16_t kJournalNotWritten[] =
+    u"无法写入改名日志，没有改名任何文件。请检查程序所在的工作文件夹是否可以写入。";
+
+}  // namespace tessary

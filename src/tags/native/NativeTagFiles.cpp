@@ -1,9 +1,0 @@
-// Natively the system's files are the standard library's.
-
-#include "tags/StreamTagFiles.h"
-
-namespace tessary {
-
-std::unique_ptr<TagFiles> makeSystemTagFiles() { return std::make_unique<StreamTagFiles>(); }
-
-}  // namespace tessary
