@@ -87,7 +87,6 @@ int main(int argc, char** argv) {
     }
     std::printf("add 20,000 files: %.2f x the attribute loop (goal 2)\n", bestBatch / bestFloor);
 
-    SendMessageW(window.hwnd(), WM_USER + 101, 0, 0);
     DestroyWindow(window.hwnd());
     std::error_code ignored;
     fs::current_path(fs::temp_directory_path(), ignored);

@@ -10,20 +10,18 @@
 #include "disk/LastOpenSettings.h"
 #include "ui/DlgProgress.h"
 #include "ui/Prompter.h"
-#include "ui/VarnelDlg.h"
 #include "ui/VarnelDlgServices.h"
 
 namespace tessary {
 namespace {
 
 // Ends a feed: the progress window is told, then (for picked files) the main window.
-void finishFeed(AddBatchKind kind) {
-    AddBatchState& state = addBatchState();
+void finishFeed(AddBatchState& state, AddBatchKind kind) {
     if (kind == AddBatchKind::Drop) {
         SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, 0, kProgressFinished);
     } else {
         SendMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, 0, kProgressFinished);
-        SendMessageW(CVarnelDlg::readyWindow(), WM_ADDFILE, 0, kAddBatchEnded);
+        SendMessageW(state.mainWindow, WM_ADDFILE, 0, kAddBatchEnded);
     }
 }
 
@@ -31,9 +29,8 @@ void finishFeed(AddBatchKind kind) {
 // checks for Stop after each, so a stop still takes effect after the file in hand. Under Wine a
 // message from one thread to another costs far more than building a row, which made one
 // message per file the whole cost of a large batch.
-void feedPaths(const std::vector<std::u16string>& paths, AddFileKind kind) {
-    AddBatchState& state = addBatchState();
-    HWND main = CVarnelDlg::readyWindow();
+void feedPaths(AddBatchState& state, const std::vector<std::u16string>& paths, AddFileKind kind) {
+    HWND main = state.mainWindow;
     const auto total = static_cast<std::uint32_t>(paths.size());
     const auto group = static_cast<std::uint32_t>(
         std::min<std::size_t>(state.filesPerMessage, state.queue.slotCount()));
@@ -55,43 +52,45 @@ void feedPaths(const std::vector<std::u16string>& paths, AddFileKind kind) {
 }
 
 struct DropFeed {
+    AddBatchState* state;
     HDROP drop;
     Prompter* prompter;
 };
 
 DWORD WINAPI feedDroppedFiles(void* argument) {
     const DropFeed& feed = *static_cast<DropFeed*>(argument);
-    AddBatchState& state = addBatchState();
+    AddBatchState& state = *feed.state;
     const std::vector<std::u16string> paths = readDroppedPaths(feed.drop);
     if (paths.size() > 2'147'483'648u) {
         feed.prompter->showMessage(kTooManyDropped);
-        finishFeed(AddBatchKind::Drop);
+        finishFeed(state, AddBatchKind::Drop);
         return 0;
     }
     SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, paths.size(), kProgressStart);
-    feedPaths(paths, kAddDropped);
-    finishFeed(AddBatchKind::Drop);
+    feedPaths(state, paths, kAddDropped);
+    finishFeed(state, AddBatchKind::Drop);
     return 0;
 }
 
-DWORD WINAPI feedPickedFiles(void*) {
-    AddBatchState& state = addBatchState();
+DWORD WINAPI feedPickedFiles(void* argument) {
+    AddBatchState& state = *static_cast<AddBatchState*>(argument);
     SendMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, state.picked.size(), kProgressStart);
-    feedPaths(state.picked, kAddPicked);
-    finishFeed(AddBatchKind::Pick);
+    feedPaths(state, state.picked, kAddPicked);
+    finishFeed(state, AddBatchKind::Pick);
     return 0;
 }
 
 struct PickArguments {
-    HWND main;
+    AddBatchState* state;
     MainWindowShell* shell;
     Prompter* prompter;
 };
 
 DWORD WINAPI pickFilesThread(void* argument) {
     const std::unique_ptr<PickArguments> args(static_cast<PickArguments*>(argument));
-    AddBatchState& state = addBatchState();
-    const FilePick pick = args->shell->pickFiles(args->main, lastOpenSettings().folder());
+    AddBatchState& state = *args->state;
+    HWND main = state.mainWindow;
+    const FilePick pick = args->shell->pickFiles(main, lastOpenSettings().folder());
     if (pick.outcome == FilePick::Outcome::TooMany) {
         args->prompter->showMessage(kTooManyPicked);
     } else if (pick.outcome == FilePick::Outcome::Confirmed && !pick.files.empty()) {
@@ -101,8 +100,8 @@ DWORD WINAPI pickFilesThread(void* argument) {
         } else {
             state.picked = pick.files;
             state.total = static_cast<std::uint32_t>(state.picked.size());
-            CDlgProgress2 progress(AddBatchKind::Pick, &feedPickedFiles, nullptr);
-            progress.runBatch(args->main);
+            CDlgProgress2 progress(state, AddBatchKind::Pick, &feedPickedFiles, &state);
+            progress.runBatch(main);
             state.picked.clear();
         }
     }
@@ -158,31 +157,33 @@ HDROP makeDropHandle(const std::vector<std::u16string>& paths) {
     return static_cast<HDROP>(memory);
 }
 
-AddBatchState& addBatchState() {
-    static AddBatchState state;
-    return state;
+AddBatchState::~AddBatchState() {
+    if (pickThread == nullptr) return;
+    waitAnsweringSends(pickThread);
+    CloseHandle(pickThread);
 }
 
-void startPickBatch(HWND mainWindow, MainWindowShell& shell, Prompter& prompter) {
-    AddBatchState& state = addBatchState();
-    if (state.running.exchange(true)) return;
-    auto* args = new PickArguments{mainWindow, &shell, &prompter};
-    HANDLE thread = CreateThread(nullptr, 0, &pickFilesThread, args, 0, nullptr);
-    if (thread == nullptr) {
+void startPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
+                    Prompter& prompter) {
+    if (batch.running.exchange(true)) return;
+    // The worker of the last pick has ended (running was false): its handle can go.
+    if (batch.pickThread != nullptr) CloseHandle(batch.pickThread);
+    batch.mainWindow = mainWindow;
+    auto* args = new PickArguments{&batch, &shell, &prompter};
+    batch.pickThread = CreateThread(nullptr, 0, &pickFilesThread, args, 0, nullptr);
+    if (batch.pickThread == nullptr) {
         delete args;
-        state.running = false;
-        return;
+        batch.running = false;
     }
-    CloseHandle(thread);
 }
 
-void runDropBatch(HWND mainWindow, HDROP drop, Prompter& prompter) {
-    AddBatchState& state = addBatchState();
-    if (state.running.exchange(true)) return;
-    DropFeed feed{drop, &prompter};
-    CDlgProgress progress(AddBatchKind::Drop, &feedDroppedFiles, &feed);
+void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& prompter) {
+    if (batch.running.exchange(true)) return;
+    batch.mainWindow = mainWindow;
+    DropFeed feed{&batch, drop, &prompter};
+    CDlgProgress progress(batch, AddBatchKind::Drop, &feedDroppedFiles, &feed);
     progress.runBatch(mainWindow);
-    state.running = false;
+    batch.running = false;
 }
 
 void waitAnsweringSends(HANDLE thread) {

@@ -1,7 +1,8 @@
 #pragma once
 // The add-files batches of the window: the state the workers, the progress windows and the main
-// window share, the pick batch's thread and the two feed workers. The workers never touch the
-// list: they queue a group of paths and wait while the main window builds their rows.
+// window share, the pick batch's thread and the two feed workers. The main window owns the state
+// and hands it to each worker and progress window. The workers never touch the list: they queue
+// a group of paths and wait while the main window builds their rows.
 
 #include <windows.h>
 
@@ -11,26 +12,16 @@
 #include <vector>
 
 #include "commands/AddFiles.h"
+#include "ui/WindowMessages.h"
 
 namespace tessary {
 
 class MainWindowShell;
 class Prompter;
 
-// Sent to the main window; wParam the batch index of the first queued file, lParam its
-// AddFileKind. The window builds the rows of the files queued from there up to queuedEnd and
-// returns how many it built (fewer after a stop).
-inline constexpr UINT WM_ADDFILE = WM_USER + 101;
-// Posted to the main window after each group; lParam an event the window sets once its thread
-// has nothing else to do (progress steps, a Stop press, painting), so that the next group waits
-// for them rather than the other way round.
-inline constexpr UINT WM_ADDFILE_PAUSE = WM_USER + 102;
 // The most files queued for one message, and the longest the window builds rows in one go.
 inline constexpr std::size_t kFilesPerMessage = 4096;
 inline constexpr DWORD kRowsPerMessageMs = 30;
-// Sent or posted to the progress windows; lParam an AddProgressStep.
-inline constexpr UINT WM_ADDPROGRESS_DROP = WM_USER + 100;
-inline constexpr UINT WM_ADDPROGRESS_PICK = WM_USER + 101;
 
 enum AddFileKind : LPARAM { kAddDropped = 0, kAddPicked = 1, kAddBatchEnded = 2 };
 enum AddProgressStep : LPARAM { kProgressStart = 0, kProgressFinished = 1, kProgressStep = 2 };
@@ -40,30 +31,40 @@ enum class AddBatchKind { Drop, Pick };
 inline constexpr char16_t kTooManyDropped[] =
     u"允许添加到列表的最大文件数是2,147,483,648个，您超出了该限制!";
 
+// One window's batches; one runs at a time.
 struct AddBatchState {
+    AddBatchState() = default;
+    AddBatchState(const AddBatchState&) = delete;
+    AddBatchState& operator=(const AddBatchState&) = delete;
+    // Waits for a pick worker that has not ended yet, answering what it sends meanwhile.
+    ~AddBatchState();
+
     PathQueue queue;
     std::atomic<std::uint32_t> total{0};
     std::atomic<std::uint32_t> queuedEnd{0};
     std::size_t filesPerMessage = kFilesPerMessage;
     std::atomic<bool> stopRequested{false};
+    // The window the feed workers send their files to, set when a batch starts.
+    std::atomic<HWND> mainWindow{nullptr};
     std::atomic<HWND> dropProgress{nullptr};
     std::atomic<HWND> pickProgress{nullptr};
-    // The paths of a pick batch, in the dialog's order; valid until its feed worker has ended.
+    // The paths of a pick batch, in the dialog's order: written by the pick worker before its
+    // feed worker starts, read by that feed worker only, cleared after it has ended.
     std::vector<std::u16string> picked;
     // True from the start of a batch until its worker has ended: two never run at once.
     std::atomic<bool> running{false};
+    // The pick batch's own thread, while there is one.
+    HANDLE pickThread = nullptr;
 };
-
-// The one state of the process, made on first use.
-AddBatchState& addBatchState();
 
 // Starts the pick batch on a thread of its own and returns at once; does nothing while a batch
 // runs. The shell and the prompter must outlive the batch (the window's do).
-void startPickBatch(HWND mainWindow, MainWindowShell& shell, Prompter& prompter);
+void startPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
+                    Prompter& prompter);
 
 // Runs a drop batch on the calling thread (the main window's): the progress window, fed by a
 // worker, until it has closed and the worker has ended. Does not release the drop handle.
-void runDropBatch(HWND mainWindow, HDROP drop, Prompter& prompter);
+void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& prompter);
 
 // Every path of a drop, in order, each read whole, in one pass over the handle's list (asking
 // the shell for path i walks the list from its start, which made a large drop quadratic).

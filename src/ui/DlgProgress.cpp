@@ -22,8 +22,10 @@ constexpr DWORD kBarMoveMs = 50;
 
 }  // namespace
 
-CDlgProgress::CDlgProgress(AddBatchKind kind, Worker worker, void* workerArgument)
+CDlgProgress::CDlgProgress(AddBatchState& batch, AddBatchKind kind, Worker worker,
+                           void* workerArgument)
     : CColorDlg(kind == AddBatchKind::Drop ? IDD_DLG_PROGRESS : IDD_DLG_PROGRESS2),
+      batch_(batch),
       kind_(kind),
       worker_(worker),
       workerArgument_(workerArgument) {}
@@ -56,7 +58,7 @@ BOOL CDlgProgress::onInitDialog() {
     SendMessageW(bar, PBM_SETSTEP, 1, 0);
     SendMessageW(bar, PBM_SETPOS, 1, 0);
 
-    AddBatchState& state = addBatchState();
+    AddBatchState& state = batch_;
     (kind_ == AddBatchKind::Drop ? state.dropProgress : state.pickProgress) = hwnd();
     state.stopRequested = false;
     workerThread_ = CreateThread(nullptr, 0, worker_, workerArgument_, 0, nullptr);
@@ -87,14 +89,14 @@ std::optional<LRESULT> CDlgProgress::onMessage(UINT message, WPARAM wParam, LPAR
         return 0;
     }
     if (message == WM_DESTROY) {
-        AddBatchState& state = addBatchState();
+        AddBatchState& state = batch_;
         (kind_ == AddBatchKind::Drop ? state.dropProgress : state.pickProgress) = nullptr;
     }
     return CColorDlg::onMessage(message, wParam, lParam);
 }
 
 void CDlgProgress::onProgress(WPARAM wParam, LPARAM lParam) {
-    AddBatchState& state = addBatchState();
+    AddBatchState& state = batch_;
     HWND bar = item(IDC_PROGRESS_BAR);
     switch (lParam) {
         case kProgressStart:
@@ -135,7 +137,7 @@ void CDlgProgress::showBarAt(std::uint32_t index) {
     HWND bar = item(IDC_PROGRESS_BAR);
     RECT inside{};
     GetClientRect(bar, &inside);
-    const std::uint64_t total = std::max<std::uint32_t>(addBatchState().total, 1);
+    const std::uint64_t total = std::max<std::uint32_t>(batch_.total, 1);
     const auto pixel = static_cast<int>(std::uint64_t{index} * (inside.right + 1) / total);
     if (pixel == shownPixel_) return;
     shownPixel_ = pixel;
@@ -144,7 +146,7 @@ void CDlgProgress::showBarAt(std::uint32_t index) {
 }
 
 void CDlgProgress::requestStop() {
-    addBatchState().stopRequested = true;
+    batch_.stopRequested = true;
     EnableWindow(item(IDOK), FALSE);
 }
 

@@ -15,7 +15,7 @@ class CDlgProgress : public CColorDlg {
   public:
     // The worker the window starts; it runs with the window's handle recorded for its kind.
     using Worker = DWORD(WINAPI*)(void*);
-    CDlgProgress(AddBatchKind kind, Worker worker, void* workerArgument);
+    CDlgProgress(AddBatchState& batch, AddBatchKind kind, Worker worker, void* workerArgument);
     ~CDlgProgress() override;
 
     // Runs the window modally, then waits until the worker has ended.
@@ -35,6 +35,7 @@ class CDlgProgress : public CColorDlg {
     // Moves the bar to the file at `index` when that changes a pixel of it.
     void showBarAt(std::uint32_t index);
 
+    AddBatchState& batch_;
     AddBatchKind kind_;
     Worker worker_;
     void* workerArgument_;

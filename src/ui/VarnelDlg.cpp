@@ -5,7 +5,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <atomic>
 
 #include "disk/LastOpenSettings.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -18,10 +17,6 @@ namespace tessary {
 namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
-
-// Read by the add-files workers: the window they send their rows to, and whether it is ready.
-std::atomic<HWND> publishedWindow{nullptr};
-std::atomic<bool> windowReady{false};
 
 // Sets a button's check without the automatic radio button's walk over its group, which costs
 // milliseconds per button in a form this large. Only for callers that set every button of the
@@ -67,8 +62,6 @@ CVarnelDlg::~CVarnelDlg() {
     if (background_ != nullptr) DeleteObject(background_);
 }
 
-HWND CVarnelDlg::readyWindow() { return windowReady.load() ? publishedWindow.load() : nullptr; }
-
 INT_PTR CVarnelDlg::DoModal() {
     modal_ = true;
     if (Create() == nullptr) return -1;
@@ -105,10 +98,9 @@ bool CVarnelDlg::PreTranslateMessage(MSG& msg) {
 }
 
 void CVarnelDlg::onDestroyed() {
-    if (publishedWindow.load() != nullptr) {
-        windowReady = false;
-        publishedWindow = nullptr;
-    }
+    // A worker still running sends nothing more to the window that is gone.
+    addBatch_.stopRequested = true;
+    addBatch_.mainWindow = nullptr;
 }
 
 BOOL CVarnelDlg::onInitDialog() {
@@ -157,7 +149,7 @@ BOOL CVarnelDlg::onInitDialog() {
     placeStatusBar();
     centreOnScreen();
     setDefaults();
-    publishForWorkers();
+    finishOpening();
     PostMessageW(hwnd(), kOfferRecovery, 0, 0);
     return FALSE;  // the focus is set
 }
@@ -231,12 +223,10 @@ void CVarnelDlg::setDefaults() {
     enable(IDC_UNDO, false);
 }
 
-void CVarnelDlg::publishForWorkers() {
-    publishedWindow = hwnd();
+void CVarnelDlg::finishOpening() {
     applyAdvancedMode(1);
     SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_NEW_EXT)), TRUE);
     placeStatusBar();
-    windowReady = true;
     // Last: a second start recognises this window by it, and only once it is complete.
     SetPropW(hwnd(), kInstanceMarker, reinterpret_cast<HANDLE>(this));
 }

@@ -22,23 +22,21 @@
 #include "model/SortRows.h"
 #include "platform/win32/Win32Collator.h"
 #include "rules/PageOptions.h"
+#include "ui/AddFilesBatch.h"
 #include "ui/ColorDlg.h"
 #include "ui/DialogBase.h"
 #include "ui/HeaderCtrlEx.h"
 #include "ui/Prompter.h"
 #include "ui/VarnelDlgServices.h"
+#include "ui/WindowMessages.h"
 
 namespace tessary {
 
 inline constexpr COLORREF kMainBackground = 0xD6D6D9;
 // The window property by which a second start of the program finds the running copy.
 inline constexpr wchar_t kInstanceMarker[] = L"Tessary Renamer";
-// Posted to itself after a header drag, once the list has taken the new column order.
-inline constexpr UINT kKeepHiddenColumnsLast = WM_APP + 40;
 // The status bar's last pane: what the last preview found.
 inline constexpr int kPlanPane = 3;
-// Posted once the window is open: offers to put back the files of an unfinished batch.
-inline constexpr UINT kOfferRecovery = WM_APP + 41;
 inline constexpr int kPageTop = 67;
 inline constexpr UINT_PTR kAddFileResumeTimer = 2001;
 inline constexpr int kMainMinWidth = 670;
@@ -111,9 +109,8 @@ class CVarnelDlg : public DialogBase {
     // The options of the rule pages as their controls hold them.
     PageOptions readPageOptions() const;
 
-    // The window handle published for the add-files workers once the window is ready; null
-    // before that.
-    static HWND readyWindow();
+    // The window's add-files batch, which its workers and progress windows share.
+    AddBatchState& addBatch() { return addBatch_; }
 
   protected:
     BOOL onInitDialog() override;
@@ -128,7 +125,7 @@ class CVarnelDlg : public DialogBase {
     // Opening (VarnelDlg.cpp).
     void loadSettings();
     void setDefaults();
-    void publishForWorkers();
+    void finishOpening();
 
     // Layout (VarnelDlgLayout.cpp).
     void placeMainControls();
@@ -253,6 +250,9 @@ class CVarnelDlg : public DialogBase {
     MainFrameSkin frame_;
     struct Controls;
     std::unique_ptr<Controls> controls_;
+    // Declared last, so gone first: it waits for a pick worker still running, which uses the
+    // window's services.
+    AddBatchState addBatch_;
 };
 
 }  // namespace tessary

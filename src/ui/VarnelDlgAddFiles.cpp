@@ -24,7 +24,7 @@ constexpr std::uint64_t kProgressSteps = 250;
 
 }  // namespace
 
-void CVarnelDlg::onPickFiles() { startPickBatch(hwnd(), *shell_, *prompter_); }
+void CVarnelDlg::onPickFiles() { startPickBatch(addBatch_, hwnd(), *shell_, *prompter_); }
 
 void CVarnelDlg::showBatchEnded() {
     modelChanged();
@@ -32,7 +32,7 @@ void CVarnelDlg::showBatchEnded() {
 }
 
 void CVarnelDlg::onDropFiles(HDROP drop) {
-    runDropBatch(hwnd(), drop, *prompter_);
+    runDropBatch(addBatch_, hwnd(), drop, *prompter_);
     DragFinish(drop);
     showBatchEnded();
 }
@@ -43,7 +43,7 @@ LRESULT CVarnelDlg::onAddFile(WPARAM index, LPARAM kind) {
         return 0;
     }
     if (kind != kAddDropped && kind != kAddPicked) return 0;
-    AddBatchState& state = addBatchState();
+    AddBatchState& state = addBatch_;
     HWND progress = kind == kAddDropped ? state.dropProgress.load() : state.pickProgress.load();
     const UINT progressMessage = kind == kAddDropped ? WM_ADDPROGRESS_DROP : WM_ADDPROGRESS_PICK;
     const std::uint64_t total = std::max<std::uint32_t>(state.total, 1);
@@ -75,7 +75,7 @@ LRESULT CVarnelDlg::onAddFile(WPARAM index, LPARAM kind) {
 
 void CVarnelDlg::onAddFilePause(HANDLE resume) {
     // The progress window of a drop lives on this thread: let it show where the batch stands.
-    if (HWND progress = addBatchState().dropProgress) UpdateWindow(progress);
+    if (HWND progress = addBatch_.dropProgress) UpdateWindow(progress);
     UpdateWindow(fileList_);
     const DWORD pending = HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT));
     if ((pending & QS_POSTMESSAGE) != 0) {

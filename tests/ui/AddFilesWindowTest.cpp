@@ -83,8 +83,8 @@ class AddFilesWindowTest : public MainWindowTest {
     // Clicks "添加文件" and waits until the batch has ended.
     void pickBatch() {
         click(IDC_ADD_FILES);
-        for (int i = 0; i < 1000 && addBatchState().running; ++i) pump();
-        EXPECT_FALSE(addBatchState().running);
+        for (int i = 0; i < 1000 && window_->addBatch().running; ++i) pump();
+        EXPECT_FALSE(window_->addBatch().running);
         pump();
     }
     std::vector<std::u16string> fileNames() const {
@@ -120,7 +120,7 @@ TEST_F(AddFilesWindowTest, ADropLandsAboveTheOldRowsWithItsPercentSequence) {
     EXPECT_EQ(listText(0, ColFileName), u"文件0.txt");
     EXPECT_EQ(listText(5, ColFileName), u"文件1.txt");
     // The progress window is gone and the main window takes input again.
-    EXPECT_EQ(addBatchState().dropProgress.load(), nullptr);
+    EXPECT_EQ(window_->addBatch().dropProgress.load(), nullptr);
     EXPECT_TRUE(IsWindowEnabled(hwnd()));
 }
 
@@ -135,8 +135,8 @@ TEST_F(AddFilesWindowTest, ThreeFilesShowZeroThirtyThreeSixtySix) {
 
 // Two steps at once, then a long wait for the next file: the second step's move of the bar is
 // held back, but not for the rest of the wait.
-DWORD WINAPI twoQuickSteps(void*) {
-    HWND progress = addBatchState().pickProgress;
+DWORD WINAPI twoQuickSteps(void* batch) {
+    HWND progress = static_cast<AddBatchState*>(batch)->pickProgress;
     SendMessageW(progress, WM_ADDPROGRESS_PICK, 1000, kProgressStart);
     PostMessageW(progress, WM_ADDPROGRESS_PICK, 0, kProgressStep);
     PostMessageW(progress, WM_ADDPROGRESS_PICK, 500, kProgressStep);
@@ -144,7 +144,8 @@ DWORD WINAPI twoQuickSteps(void*) {
 }
 
 TEST_F(AddFilesWindowTest, TheBarCatchesUpWithAStepItHeldBack) {
-    CDlgProgress2 progress(AddBatchKind::Pick, &twoQuickSteps, nullptr);
+    AddBatchState batch;
+    CDlgProgress2 progress(batch, AddBatchKind::Pick, &twoQuickSteps, &batch);
     ASSERT_NE(progress.createModeless(nullptr), nullptr);
     HWND bar = GetDlgItem(progress.hwnd(), IDC_PROGRESS_BAR);
     for (int i = 0; i < 100 && SendMessageW(bar, PBM_GETPOS, 0, 0) != 500; ++i) {
@@ -157,7 +158,7 @@ TEST_F(AddFilesWindowTest, TheBarCatchesUpWithAStepItHeldBack) {
 
 TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFilesInHand) {
     // Small groups, so that the batch is still under way when the press is seen.
-    addBatchState().filesPerMessage = 8;
+    window_->addBatch().filesPerMessage = 8;
     const auto paths = makeFiles(u"停", 60);
     for (int button : {IDOK, IDCANCEL}) {
         window_->model().deleteAllRows();
@@ -173,7 +174,7 @@ TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFilesInHand) {
         }
         EXPECT_EQ(statusPane(0), fileCountText(rows));
     }
-    addBatchState().filesPerMessage = kFilesPerMessage;
+    window_->addBatch().filesPerMessage = kFilesPerMessage;
 }
 
 TEST_F(AddFilesWindowTest, APickBatchAddsTheFilesAndRemembersTheirFolder) {

@@ -215,15 +215,16 @@ TEST_F(Pictures, SingleFileRename) {
 }
 
 // The progress window in the middle of a batch of three files.
-DWORD WINAPI feedHalfABatch(void*) {
-    HWND progress = addBatchState().pickProgress;
+DWORD WINAPI feedHalfABatch(void* batch) {
+    HWND progress = static_cast<AddBatchState*>(batch)->pickProgress;
     SendMessageW(progress, WM_ADDPROGRESS_PICK, 3, kProgressStart);
     PostMessageW(progress, WM_ADDPROGRESS_PICK, 1, kProgressStep);
     return 0;
 }
 
 TEST_F(Pictures, ProgressWindow) {
-    CDlgProgress2 progress(AddBatchKind::Pick, &feedHalfABatch, nullptr);
+    AddBatchState batch;
+    CDlgProgress2 progress(batch, AddBatchKind::Pick, &feedHalfABatch, &batch);
     ASSERT_NE(progress.createModeless(nullptr), nullptr);
     for (int i = 0;
          i < 50 && GetWindowTextLengthW(GetDlgItem(progress.hwnd(), IDC_PROGRESS_PERCENT)) == 0;
