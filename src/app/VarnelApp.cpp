@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/UniqueHandle.h"
 #include "ui/VarnelDlg.h"
 
 namespace tessary {
@@ -22,15 +23,13 @@ void activateRunningInstance(HWND window) {
 }
 
 bool CVarnelApp::InitInstance() {
-    // Owned for the whole life of the process and never closed: the system releases it when the
-    // process ends, which is what tells a later start that this copy is gone.
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, kInstanceMutexName);
-    if (mutex == nullptr) {
+    // Held while the window runs: a later start that finds it hands over to this copy.
+    UniqueMutex mutex(CreateMutexW(nullptr, TRUE, kInstanceMutexName));
+    if (!mutex) {
         MessageBoxW(nullptr, kMutexFailedText, nullptr, MB_OK);
         return false;
     }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
         // A copy still initialising has no marker yet; this one then ends silently.
         if (HWND running = findRunningInstance()) activateRunningInstance(running);
         return false;

@@ -34,7 +34,7 @@ void feedPaths(AddBatchState& state, const std::vector<std::u16string>& paths, A
     const auto total = static_cast<std::uint32_t>(paths.size());
     const auto group = static_cast<std::uint32_t>(
         std::min<std::size_t>(state.filesPerMessage, state.queue.slotCount()));
-    HANDLE paused = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    const UniqueEvent paused(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     for (std::uint32_t i = 0; i < total && !state.stopRequested;) {
         const std::uint32_t end = std::min(total, i + group);
         for (std::uint32_t k = i; k < end; ++k) state.queue.store(k, paths[k]);
@@ -42,13 +42,12 @@ void feedPaths(AddBatchState& state, const std::vector<std::u16string>& paths, A
         const LRESULT built = SendMessageW(main, WM_ADDFILE, i, kind);
         if (built <= 0) break;  // no window to take them
         i += static_cast<std::uint32_t>(built);
-        if (i < total && paused != nullptr &&
-            PostMessageW(main, WM_ADDFILE_PAUSE, 0, reinterpret_cast<LPARAM>(paused))) {
+        if (i < total && paused &&
+            PostMessageW(main, WM_ADDFILE_PAUSE, 0, reinterpret_cast<LPARAM>(paused.get()))) {
             // Bounded: a window that went away meanwhile never answers.
-            WaitForSingleObject(paused, 10'000);
+            WaitForSingleObject(paused.get(), 10'000);
         }
     }
-    if (paused != nullptr) CloseHandle(paused);
 }
 
 struct DropFeed {
@@ -158,20 +157,17 @@ HDROP makeDropHandle(const std::vector<std::u16string>& paths) {
 }
 
 AddBatchState::~AddBatchState() {
-    if (pickThread == nullptr) return;
-    waitAnsweringSends(pickThread);
-    CloseHandle(pickThread);
+    if (pickThread) waitAnsweringSends(pickThread.get());
 }
 
 void startPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
                     Prompter& prompter) {
     if (batch.running.exchange(true)) return;
-    // The worker of the last pick has ended (running was false): its handle can go.
-    if (batch.pickThread != nullptr) CloseHandle(batch.pickThread);
     batch.mainWindow = mainWindow;
     auto* args = new PickArguments{&batch, &shell, &prompter};
-    batch.pickThread = CreateThread(nullptr, 0, &pickFilesThread, args, 0, nullptr);
-    if (batch.pickThread == nullptr) {
+    // The worker of the last pick has ended (running was false): its handle can go.
+    batch.pickThread.reset(CreateThread(nullptr, 0, &pickFilesThread, args, 0, nullptr));
+    if (!batch.pickThread) {
         delete args;
         batch.running = false;
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commands/AddFiles.h"
+#include "platform/win32/UniqueHandle.h"
 #include "ui/WindowMessages.h"
 
 namespace tessary {
@@ -54,7 +55,7 @@ struct AddBatchState {
     // True from the start of a batch until its worker has ended: two never run at once.
     std::atomic<bool> running{false};
     // The pick batch's own thread, while there is one.
-    HANDLE pickThread = nullptr;
+    UniqueThread pickThread;
 };
 
 // Starts the pick batch on a thread of its own and returns at once; does nothing while a batch

@@ -8,10 +8,10 @@
 namespace tessary {
 
 void CColorButton::setPictures(UINT normal, UINT hover, UINT pressed, UINT disabled) {
-    normal_ = normal ? loadBitmap(normal) : nullptr;
-    hover_ = hover ? loadBitmap(hover) : nullptr;
-    pressedPicture_ = pressed ? loadBitmap(pressed) : nullptr;
-    disabled_ = disabled ? loadBitmap(disabled) : nullptr;
+    normal_ = normal ? loadBitmap(normal) : UniqueBitmap();
+    hover_ = hover ? loadBitmap(hover) : UniqueBitmap();
+    pressedPicture_ = pressed ? loadBitmap(pressed) : UniqueBitmap();
+    disabled_ = disabled ? loadBitmap(disabled) : UniqueBitmap();
     if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -85,7 +85,7 @@ void CColorButton::drawCaption(HDC dc, const RECT& rect) const {
     text.resize(static_cast<size_t>(GetWindowTextW(hwnd(), text.data(), length + 1)));
 
     auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    SelectScope keepFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, IsWindowEnabled(hwnd()) ? RGB(24, 32, 48) : RGB(128, 128, 128));
 
@@ -113,7 +113,6 @@ void CColorButton::drawCaption(HDC dc, const RECT& rect) const {
             writeAboveMargin();
             break;
     }
-    if (oldFont) SelectObject(dc, oldFont);
 }
 
 std::optional<LRESULT> CColorButton::onReflected(UINT message, WPARAM, LPARAM lParam) {

@@ -117,12 +117,12 @@ RECT dialogClientRect(const RECT& w) {
 
 UniqueRegion createFrameRegion(int width, int height) {
     UniqueRegion shape(CreateRoundRectRgn(0, 0, 50, 40, 19, 19));
-    const HRGN parts[] = {CreateRectRgn(25, 0, width - 31, 40),
-                          CreateRoundRectRgn(width - 56, 0, width - 1, 40, 16, 16),
-                          CreateRectRgn(0, 10, width - 1, height)};
-    for (HRGN part : parts) {
-        CombineRgn(shape.get(), shape.get(), part, RGN_OR);
-        DeleteObject(part);
+    const UniqueRegion parts[] = {
+        UniqueRegion(CreateRectRgn(25, 0, width - 31, 40)),
+        UniqueRegion(CreateRoundRectRgn(width - 56, 0, width - 1, 40, 16, 16)),
+        UniqueRegion(CreateRectRgn(0, 10, width - 1, height))};
+    for (const UniqueRegion& part : parts) {
+        CombineRgn(shape.get(), shape.get(), part.get(), RGN_OR);
     }
     return shape;
 }
@@ -186,13 +186,12 @@ void paintDialogFrame(HDC dc, int width, int height, UINT rightPiece, const std:
     UniqueBitmap left = loadBitmap(IDB_DLG_CAPTION_LEFT);
     drawBitmap(caption.dc(), left.get(), 0, 0, 20, kCaptionHeight);
     HDC c = caption.dc();
-    HGDIOBJ oldFont = font != nullptr ? SelectObject(c, font) : nullptr;
+    SelectScope keepFont(c, font);
     SetBkMode(c, TRANSPARENT);
     SetTextColor(c, RGB(255, 255, 255));
     const UINT oldAlign = SetTextAlign(c, TA_CENTER | TA_TOP);
     TextOutW(c, width / 2, 13, text.c_str(), static_cast<int>(text.size()));
     SetTextAlign(c, oldAlign);
-    if (oldFont != nullptr) SelectObject(c, oldFont);
     caption.present();
 }
 

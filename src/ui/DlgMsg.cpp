@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "res/resource.h"
+#include "ui/GdiHandles.h"
 
 namespace tessary {
 namespace detail {
@@ -23,14 +24,12 @@ int textHeight(HWND control, int width) {
     if (length == 0) return 0;
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
-    HDC dc = GetDC(control);
+    ClientDC dc(control);
     auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    SelectScope keepFont(dc, font);
     RECT r{0, 0, width, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
-    if (old) SelectObject(dc, old);
-    ReleaseDC(control, dc);
     return r.bottom - r.top;
 }
 

@@ -30,16 +30,13 @@ CDlgProgress::CDlgProgress(AddBatchState& batch, AddBatchKind kind, Worker worke
       worker_(worker),
       workerArgument_(workerArgument) {}
 
-CDlgProgress::~CDlgProgress() {
-    if (workerThread_ != nullptr) CloseHandle(workerThread_);
-}
+CDlgProgress::~CDlgProgress() = default;
 
 INT_PTR CDlgProgress::runBatch(HWND owner) {
     const INT_PTR result = doModal(owner);
-    if (workerThread_ != nullptr) {
-        waitAnsweringSends(workerThread_);
-        CloseHandle(workerThread_);
-        workerThread_ = nullptr;
+    if (workerThread_) {
+        waitAnsweringSends(workerThread_.get());
+        workerThread_.reset();
     }
     return result;
 }
@@ -61,8 +58,8 @@ BOOL CDlgProgress::onInitDialog() {
     AddBatchState& state = batch_;
     (kind_ == AddBatchKind::Drop ? state.dropProgress : state.pickProgress) = hwnd();
     state.stopRequested = false;
-    workerThread_ = CreateThread(nullptr, 0, worker_, workerArgument_, 0, nullptr);
-    if (workerThread_ == nullptr) {
+    workerThread_.reset(CreateThread(nullptr, 0, worker_, workerArgument_, 0, nullptr));
+    if (!workerThread_) {
         // Nothing will feed the window: it closes as a finished batch does.
         SetTimer(hwnd(), kCloseTimer, kCloseDelayMs, nullptr);
     }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win32/UniqueHandle.h"
 #include "ui/AddFilesBatch.h"
 #include "ui/ColorButton.h"
 #include "ui/ColorDlg.h"
@@ -39,7 +40,7 @@ class CDlgProgress : public CColorDlg {
     AddBatchKind kind_;
     Worker worker_;
     void* workerArgument_;
-    HANDLE workerThread_ = nullptr;
+    UniqueThread workerThread_;
     std::u16string shownPercent_;
     int shownPixel_ = -1;
     DWORD barShownAt_ = 0;

@@ -1,4 +1,4 @@
-// Owning wrappers for GDI objects and device contexts, so that every drawing path gives back
+// Owners for GDI objects, menus and device contexts, so that every drawing path gives back
 // what it takes even when it returns early.
 //
 //   UniqueBitmap bmp = loadBitmap(IDB_CAPTION_TILE);
@@ -9,25 +9,29 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "platform/win32/UniqueHandle.h"
 
 namespace tessary {
 
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const noexcept {
-        if (object != nullptr) DeleteObject(object);
-    }
+template <class Object>
+struct GdiObjectKind {
+    using Handle = Object;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle object) noexcept { DeleteObject(object); }
 };
 
-template <class Handle>
-using UniqueGdi = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using UniqueBitmap = UniqueHandle<GdiObjectKind<HBITMAP>>;
+using UniqueBrush = UniqueHandle<GdiObjectKind<HBRUSH>>;
+using UniquePen = UniqueHandle<GdiObjectKind<HPEN>>;
+using UniqueFont = UniqueHandle<GdiObjectKind<HFONT>>;
+using UniqueRegion = UniqueHandle<GdiObjectKind<HRGN>>;
 
-using UniqueBitmap = UniqueGdi<HBITMAP>;
-using UniqueBrush = UniqueGdi<HBRUSH>;
-using UniquePen = UniqueGdi<HPEN>;
-using UniqueFont = UniqueGdi<HFONT>;
-using UniqueRegion = UniqueGdi<HRGN>;
+struct MenuKind {
+    using Handle = HMENU;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle menu) noexcept { DestroyMenu(menu); }
+};
+using UniqueMenu = UniqueHandle<MenuKind>;
 
 // Loads a bitmap resource of this program (the exe or the test exe that links the resources).
 inline UniqueBitmap loadBitmap(UINT id) {
@@ -45,7 +49,9 @@ inline SIZE bitmapSize(HBITMAP bitmap) {
 // Selects an object into a DC for the lifetime of the scope.
 class SelectScope {
   public:
-    SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    // A null object selects nothing and restores nothing.
+    SelectScope(HDC dc, HGDIOBJ object)
+        : dc_(dc), old_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
     ~SelectScope() {
         if (old_ != nullptr && old_ != HGDI_ERROR) SelectObject(dc_, old_);
     }

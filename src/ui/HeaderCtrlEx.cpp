@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "res/resource.h"
+#include "ui/GdiHandles.h"
 #include "ui/HeaderCtrlEx.h"
 
 namespace tessary {
@@ -148,9 +149,7 @@ void CHeaderCtrlEx::invertTrackingLine(int pointerX) {
     MapWindowPoints(hwnd(), list, &at, 1);
     RECT client{};
     GetClientRect(list, &client);
-    HDC dc = GetDC(list);
-    PatBlt(dc, at.x, 0, 1, client.bottom, DSTINVERT);
-    ReleaseDC(list, dc);
+    PatBlt(ClientDC(list), at.x, 0, 1, client.bottom, DSTINVERT);
 }
 
 bool CHeaderCtrlEx::beginTracking(POINT point) {

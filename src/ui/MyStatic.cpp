@@ -35,12 +35,11 @@ void CMyStatic::draw(HDC dc) const {
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(hwnd(), text.data(), length + 1)));
     auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    SelectScope keepFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     InflateRect(&r, -6, -4);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_NOPREFIX);
-    if (oldFont) SelectObject(dc, oldFont);
 }
 
 std::optional<LRESULT> CMyStatic::onMessage(UINT message, WPARAM wParam, LPARAM) {

@@ -91,7 +91,7 @@ void CMyTabCtrl::draw(HDC dc) {
 
     // 3. The tabs: a picture each, the selected one reaching higher, and the text centred.
     auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    SelectScope keepFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const int selected = TabCtrl_GetCurSel(hwnd());
@@ -109,7 +109,6 @@ void CMyTabCtrl::draw(HDC dc) {
             DrawTextW(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         }
     }
-    if (oldFont) SelectObject(dc, oldFont);
 }
 
 std::optional<LRESULT> CMyTabCtrl::onMessage(UINT message, WPARAM wParam, LPARAM) {

@@ -53,13 +53,12 @@ CVarnelDlg::CVarnelDlg(HINSTANCE instance, Prompter* prompter, MainWindowShell* 
     fileSystem_ = fileSystem;
     // Beside LastOpen.ini, which is read from the working folder too.
     journals_ = JournalFolder(workingFolder());
-    background_ = CreateSolidBrush(kMainBackground);
+    background_.reset(CreateSolidBrush(kMainBackground));
     mapCommands();
 }
 
 CVarnelDlg::~CVarnelDlg() {
     if (hwnd() != nullptr) DestroyWindow(hwnd());
-    if (background_ != nullptr) DeleteObject(background_);
 }
 
 INT_PTR CVarnelDlg::DoModal() {
@@ -297,11 +296,11 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
             return TRUE;
         }
         case WM_CTLCOLORDLG:
-            return reinterpret_cast<LRESULT>(background_);
+            return reinterpret_cast<LRESULT>(background_.get());
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
             if (const auto reflected = DialogBase::onMessage(message, wParam, lParam)) {
@@ -311,7 +310,7 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
             GetClassNameW(reinterpret_cast<HWND>(lParam), className, 16);
             if (lstrcmpiW(className, L"Edit") == 0) return std::nullopt;
             SetBkColor(reinterpret_cast<HDC>(wParam), kMainBackground);
-            return reinterpret_cast<LRESULT>(background_);
+            return reinterpret_cast<LRESULT>(background_.get());
         }
         case WM_NOTIFY: {
             auto& header = *reinterpret_cast<NMHDR*>(lParam);

@@ -228,7 +228,7 @@ class CVarnelDlg : public DialogBase {
     HWND statusBar_ = nullptr;
     HWND moveUpButton_ = nullptr;
     HWND moveDownButton_ = nullptr;
-    HBRUSH background_ = nullptr;
+    UniqueBrush background_;
     HICON icon_ = nullptr;
     bool modal_ = false;
     bool quitRequested_ = false;

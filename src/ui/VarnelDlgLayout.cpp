@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "res/resource.h"
+#include "ui/GdiHandles.h"
 #include "ui/VarnelDlg.h"
 
 namespace tessary {
@@ -113,13 +114,10 @@ void place(HWND control, int x, int y, int width, int height) {
 int textWidth(HWND control) {
     wchar_t text[128] = {};
     const int length = GetWindowTextW(control, text, 128);
-    HDC dc = GetDC(control);
-    HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    ClientDC dc(control);
+    SelectScope keepFont(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
     SIZE size{};
     GetTextExtentPoint32W(dc, text, length, &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
     return size.cx;
 }
 

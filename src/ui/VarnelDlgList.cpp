@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "res/resource.h"
+#include "ui/GdiHandles.h"
 #include "ui/VarnelDlg.h"
 
 namespace tessary {
@@ -57,19 +58,19 @@ void CVarnelDlg::onDividerDoubleClick(int column) {
     const int target = header_.nearestVisibleColumn(column);
     if (target < 0 || model_.rowCount() == 0) return;
     // The widest text of the column in the list's font, and a margin for the cell's padding.
-    HDC dc = GetDC(fileList_);
-    auto font = reinterpret_cast<HFONT>(SendMessageW(fileList_, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
     int widest = 0;
-    for (int row = 0; row < model_.rowCount(); ++row) {
-        const std::u16string& text = model_.text(row, target);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
-                              static_cast<int>(text.size()), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
+    {
+        ClientDC dc(fileList_);
+        auto font = reinterpret_cast<HFONT>(SendMessageW(fileList_, WM_GETFONT, 0, 0));
+        SelectScope keepFont(dc, font);
+        for (int row = 0; row < model_.rowCount(); ++row) {
+            const std::u16string& text = model_.text(row, target);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
+                                  static_cast<int>(text.size()), &size);
+            widest = std::max(widest, static_cast<int>(size.cx));
+        }
     }
-    if (old != nullptr) SelectObject(dc, old);
-    ReleaseDC(fileList_, dc);
     ListView_SetColumnWidth(fileList_, target, widest + 12);
 }
 
@@ -134,9 +135,9 @@ LRESULT CVarnelDlg::onListNotify(NMHDR& header) {
 }
 
 void CVarnelDlg::openContextMenu(POINT screen) {
-    HMENU loaded = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_LIST_MENU));
-    if (loaded == nullptr) return;
-    HMENU popup = GetSubMenu(loaded, 0);
+    const UniqueMenu loaded(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_LIST_MENU)));
+    if (!loaded) return;
+    HMENU popup = GetSubMenu(loaded.get(), 0);
     if (model_.rowCount() == 0) {
         // Only adding files and refreshing make sense on an empty list.
         for (int i = 0, n = GetMenuItemCount(popup); i < n; ++i) {
@@ -158,7 +159,6 @@ void CVarnelDlg::openContextMenu(POINT screen) {
     CheckMenuItem(popup, ID_SHOW_TAG_MENU,
                   MF_BYCOMMAND | (checked(IDC_MP3_SHOW_TAG) ? MF_CHECKED : MF_UNCHECKED));
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr);
-    DestroyMenu(loaded);
 }
 
 }  // namespace tessary
