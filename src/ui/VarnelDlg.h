@@ -112,6 +112,9 @@ class CVarnelDlg : public DialogBase {
     // The window's add-files batch, which its workers and progress windows share.
     AddBatchState& addBatch() { return addBatch_; }
 
+    // Every id the command and notification tables map, once for each time it is mapped.
+    static std::vector<UINT> commandIds();
+
   protected:
     BOOL onInitDialog() override;
     // Enter and Esc do nothing: the window is left only through the exit confirmation.
@@ -121,6 +124,20 @@ class CVarnelDlg : public DialogBase {
     void onDestroyed() override;
 
   private:
+    // One row for each command: every id that asks for it, and its handler.
+    struct CommandRow {
+        std::vector<UINT> ids;
+        void (CVarnelDlg::*handler)();
+    };
+    // One row for each notification a handler wants: the controls, the code, and the handler,
+    // which is given the control's id.
+    struct NotificationRow {
+        std::vector<UINT> ids;
+        UINT code;
+        void (CVarnelDlg::*handler)(int id);
+    };
+    static const std::vector<CommandRow>& commandTable();
+    static const std::vector<NotificationRow>& notificationTable();
     void mapCommands();
     // Opening (VarnelDlg.cpp).
     void loadSettings();
@@ -151,6 +168,11 @@ class CVarnelDlg : public DialogBase {
     void onInsertSequenceToggled();
     void onInsertIntoNameToggled();
     void onReplaceModeChosen();
+    void onClearInsertText();
+    void onFocusNewName();
+    void onFocusNewExtension();
+    void onAdvancedMode1();
+    void onAdvancedMode2();
 
     // Commands (VarnelDlgCommands.cpp).
     // Where the next batch's journal is written.
@@ -168,8 +190,21 @@ class CVarnelDlg : public DialogBase {
     void updateSystemMenuStates();
     void applyEffects(const CommandEffects& effects);
     void checkNameInput(int id);
-    void onListCommand(int id);
     void onRenameOne(SingleRenameOrigin origin);
+    void onRenameOneFromMenu();
+    void onPlainAbout();
+    // The list commands.
+    void moveCurrentRow(bool up);
+    void onMoveRowUp();
+    void onMoveRowDown();
+    void onClearList();
+    void onClearListShort();
+    void onRemoveSelectedRows();
+    void onRemoveUnselectedRows();
+    void onOpenFolder();
+    void onOpenFile();
+    void onRefreshList();
+    void onExportList();
 
     // Operation records (VarnelDlgRecords.cpp).
     void onSaveRecord();
@@ -178,7 +213,11 @@ class CVarnelDlg : public DialogBase {
     void onRecordedUndo();
 
     // MP3 tags (VarnelDlgTags.cpp).
-    void setUpTagControls();
+    void onShowTagClicked(int id);
+    void onShowTagMenu();
+    void onTemplateChosen(int id);
+    void onTokenButton(int id);
+    void onClearStyle();
     void showTagColumns(bool show);
     void onBulkTagEdit();
     // Takes the tag columns away and clears "Show Tag".

@@ -47,50 +47,6 @@ char16_t findForbiddenCharacter(std::u16string_view text, std::u16string_view fo
     return 0;
 }
 
-void CVarnelDlg::mapCommands() {
-    onCommand(IDC_ADD_FILES, [this] { onPickFiles(); });
-    onCommand(ID_LIST_ADD_FILES, [this] { onPickFiles(); });
-    onCommand(ID_LIST_RENAME_ONE, [this] { onRenameOne(SingleRenameOrigin::Menu); });
-    onCommand(IDC_PREVIEW, [this] { onPreview(); });
-    onCommand(IDC_APPLY, [this] { onApply(); });
-    onCommand(IDC_UNDO, [this] { onUndo(); });
-    onCommand(IDC_HELP_BUTTON, [this] { onHelp(); });
-    onCommand(IDC_EXIT, [this] { confirmExit(); });
-    onCommand(IDC_INS_CLEAR, [this] { setItemText(IDC_INS_TEXT, u""); });
-    onCommand(IDC_BASIC_NEW_NAME, [this] { SetFocus(item(IDC_NEW_NAME)); });
-    onCommand(IDC_BASIC_NEW_EXT, [this] { SetFocus(item(IDC_NEW_EXT)); });
-    onCommand(IDC_REP_BY_TEXT, [this] { onReplaceModeChosen(); });
-    onCommand(IDC_REP_BY_POS, [this] { onReplaceModeChosen(); });
-    onCommand(IDC_ADV_MODE1, [this] { applyAdvancedMode(1); });
-    onCommand(IDC_ADV_MODE2, [this] { applyAdvancedMode(2); });
-    onCommand(IDC_INS_SEQ, [this] { onInsertSequenceToggled(); });
-    onCommand(IDC_INS_INTO_NAME, [this] { onInsertIntoNameToggled(); });
-    onCommand(ID_QUIT_AT_ONCE, [this] { requestQuit(); });
-    onCommand(ID_PLAIN_ABOUT, [this] { shell_->showPlainAbout(hwnd()); });
-    onCommand(ID_TOPMOST, [this] { onTopmost(); });
-    for (int id : {ID_SAVE_RECORD, ID_SAVE_RECORD_TB}) onCommand(id, [this] { onSaveRecord(); });
-    for (int id : {ID_LOAD_RECORD, ID_LOAD_RECORD_TB}) onCommand(id, [this] { onLoadRecord(); });
-    for (int id : {ID_RECORDED_APPLY, ID_RECORDED_APPLY_TB}) {
-        onCommand(id, [this] { onRecordedApply(); });
-    }
-    for (int id : {ID_RECORDED_UNDO, ID_RECORDED_UNDO_TB}) {
-        onCommand(id, [this] { onRecordedUndo(); });
-    }
-    for (int id : {IDC_NEW_EXT, IDC_NEW_NAME, IDC_INS_TEXT, IDC_REP_FIND, IDC_REP_WITH, IDC_REP_RUN,
-                   IDC_ADV_SEP, IDC_ADV_REPL}) {
-        onCommandNotify(id, [this, id](UINT code) {
-            if (code == EN_CHANGE) checkNameInput(id);
-        });
-    }
-    for (int id : {IDC_MOVE_UP, IDC_MOVE_DOWN, ID_LIST_CLEAR, ID_CLEAR_LIST_TB, ID_CLEAR_LIST_MENU,
-                   IDC_CLEAR_LIST_SHORT, ID_LIST_REMOVE_SELECTED, ID_REMOVE_SELECTED_TB,
-                   ID_REMOVE_SELECTED_MENU, ID_LIST_REMOVE_UNSELECTED, ID_LIST_OPEN_FOLDER,
-                   ID_LIST_OPEN_FILE, ID_LIST_REFRESH, ID_LIST_EXPORT}) {
-        onCommand(id, [this, id] { onListCommand(id); });
-    }
-    setUpTagControls();
-}
-
 std::u16string CVarnelDlg::nextJournal() const { return journals_.nextPath(*fileSystem_); }
 
 void CVarnelDlg::offerRecovery() {
@@ -245,75 +201,76 @@ void CVarnelDlg::onSysCommand(WPARAM command, LPARAM position, bool& handled) {
     handled = false;
 }
 
-void CVarnelDlg::onListCommand(int id) {
+void CVarnelDlg::onRenameOneFromMenu() { onRenameOne(SingleRenameOrigin::Menu); }
+void CVarnelDlg::onPlainAbout() { shell_->showPlainAbout(hwnd()); }
+
+void CVarnelDlg::moveCurrentRow(bool up) {
     HWND list = item(IDC_FILE_LIST);
-    switch (id) {
-        case IDC_MOVE_UP:
-        case IDC_MOVE_DOWN: {
-            SetFocus(list);
-            const MoveResult moved = id == IDC_MOVE_UP ? moveRowUp(model_, currentRow_)
-                                                       : moveRowDown(model_, currentRow_);
-            if (moved.moved) {
-                currentRow_ = moved.currentRow;
-                const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
-                ListView_SetItemState(list, moved.currentRow, state, state);
-                ListView_EnsureVisible(list, moved.currentRow, FALSE);
-            }
-            applyEffects(moved.effects);
-            break;
-        }
-        case ID_LIST_CLEAR:
-        case ID_CLEAR_LIST_TB:
-        case ID_CLEAR_LIST_MENU:
-            applyEffects(clearList(model_, fileCounter_, history_));
-            break;
-        case IDC_CLEAR_LIST_SHORT:
-            applyEffects(clearListShort(model_, fileCounter_, history_));
-            break;
-        case ID_LIST_REMOVE_SELECTED:
-        case ID_REMOVE_SELECTED_TB:
-        case ID_REMOVE_SELECTED_MENU: {
-            const std::vector<int> selected = selectedRows();
-            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-            applyEffects(removeSelectedRows(model_, fileCounter_, selected));
-            break;
-        }
-        case ID_LIST_REMOVE_UNSELECTED: {
-            const std::vector<int> selected = selectedRows();
-            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-            applyEffects(removeUnselectedRows(model_, fileCounter_, selected));
-            break;
-        }
-        case ID_LIST_OPEN_FOLDER: {
-            const std::u16string parameters = openFolderParameters(model_, currentRow_);
-            if (!parameters.empty()) shell_->shellOpen(hwnd(), u"explorer.exe", parameters);
-            break;
-        }
-        case ID_LIST_OPEN_FILE: {
-            const std::u16string path = openFilePath(model_, currentRow_);
-            if (path.empty()) break;
-            if (shell_->shellOpen(hwnd(), path) == SE_ERR_NOASSOC) {
-                shell_->shellOpen(hwnd(), u"rundll32.exe", openWithParameters(path));
-            }
-            break;
-        }
-        case ID_LIST_REFRESH:
-            applyEffects(refreshList(model_, *fileSystem_));
-            break;
-        case ID_LIST_EXPORT: {
-            if (const auto refusal = exportRefusal(model_)) {
-                prompter_->showMessage(*refusal);
-                break;
-            }
-            const std::optional<std::u16string> path = shell_->chooseExportFile(hwnd());
-            if (!path) break;
-            applyEffects(exportList(model_, *fileSystem_, *makeSystemAnsiCodePage(), *path));
-            break;
-        }
-        default:
-            break;
+    SetFocus(list);
+    const MoveResult moved = up ? moveRowUp(model_, currentRow_) : moveRowDown(model_, currentRow_);
+    if (moved.moved) {
+        currentRow_ = moved.currentRow;
+        const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+        ListView_SetItemState(list, moved.currentRow, state, state);
+        ListView_EnsureVisible(list, moved.currentRow, FALSE);
     }
+    applyEffects(moved.effects);
     modelChanged();
+}
+
+void CVarnelDlg::onMoveRowUp() { moveCurrentRow(true); }
+void CVarnelDlg::onMoveRowDown() { moveCurrentRow(false); }
+
+void CVarnelDlg::onClearList() {
+    applyEffects(clearList(model_, fileCounter_, history_));
+    modelChanged();
+}
+
+void CVarnelDlg::onClearListShort() {
+    applyEffects(clearListShort(model_, fileCounter_, history_));
+    modelChanged();
+}
+
+void CVarnelDlg::onRemoveSelectedRows() {
+    const std::vector<int> selected = selectedRows();
+    ListView_SetItemState(item(IDC_FILE_LIST), -1, 0, LVIS_SELECTED);
+    applyEffects(removeSelectedRows(model_, fileCounter_, selected));
+    modelChanged();
+}
+
+void CVarnelDlg::onRemoveUnselectedRows() {
+    const std::vector<int> selected = selectedRows();
+    ListView_SetItemState(item(IDC_FILE_LIST), -1, 0, LVIS_SELECTED);
+    applyEffects(removeUnselectedRows(model_, fileCounter_, selected));
+    modelChanged();
+}
+
+void CVarnelDlg::onOpenFolder() {
+    const std::u16string parameters = openFolderParameters(model_, currentRow_);
+    if (!parameters.empty()) shell_->shellOpen(hwnd(), u"explorer.exe", parameters);
+}
+
+void CVarnelDlg::onOpenFile() {
+    const std::u16string path = openFilePath(model_, currentRow_);
+    if (path.empty()) return;
+    if (shell_->shellOpen(hwnd(), path) == SE_ERR_NOASSOC) {
+        shell_->shellOpen(hwnd(), u"rundll32.exe", openWithParameters(path));
+    }
+}
+
+void CVarnelDlg::onRefreshList() {
+    applyEffects(refreshList(model_, *fileSystem_));
+    modelChanged();
+}
+
+void CVarnelDlg::onExportList() {
+    if (const auto refusal = exportRefusal(model_)) {
+        prompter_->showMessage(*refusal);
+        return;
+    }
+    const std::optional<std::u16string> path = shell_->chooseExportFile(hwnd());
+    if (!path) return;
+    applyEffects(exportList(model_, *fileSystem_, *makeSystemAnsiCodePage(), *path));
 }
 
 }  // namespace tessary

@@ -162,4 +162,10 @@ PageOptions CVarnelDlg::readPageOptions() const {
     return o;
 }
 
+void CVarnelDlg::onClearInsertText() { setItemText(IDC_INS_TEXT, u""); }
+void CVarnelDlg::onFocusNewName() { SetFocus(item(IDC_NEW_NAME)); }
+void CVarnelDlg::onFocusNewExtension() { SetFocus(item(IDC_NEW_EXT)); }
+void CVarnelDlg::onAdvancedMode1() { applyAdvancedMode(1); }
+void CVarnelDlg::onAdvancedMode2() { applyAdvancedMode(2); }
+
 }  // namespace tessary

@@ -14,35 +14,32 @@
 
 namespace tessary {
 
-void CVarnelDlg::setUpTagControls() {
-    onCommandNotify(IDC_MP3_SHOW_TAG, [this](UINT code) {
-        if (code == BN_CLICKED) showTagColumns(checked(IDC_MP3_SHOW_TAG));
-    });
-    onCommand(ID_SHOW_TAG_MENU, [this] {
-        const bool show = !checked(IDC_MP3_SHOW_TAG);
-        CheckDlgButton(hwnd(), IDC_MP3_SHOW_TAG, show ? BST_CHECKED : BST_UNCHECKED);
-        showTagColumns(show);
-    });
-    onCommandNotify(IDC_MP3_TEMPLATE, [this](UINT code) {
-        if (code != CBN_SELCHANGE) return;
-        const int index =
-            static_cast<int>(SendMessageW(item(IDC_MP3_TEMPLATE), CB_GETCURSEL, 0, 0));
-        setItemText(IDC_MP3_STYLE, chooseTemplate(itemText(IDC_MP3_STYLE), index));
-    });
+void CVarnelDlg::onShowTagClicked(int) { showTagColumns(checked(IDC_MP3_SHOW_TAG)); }
+
+void CVarnelDlg::onShowTagMenu() {
+    const bool show = !checked(IDC_MP3_SHOW_TAG);
+    CheckDlgButton(hwnd(), IDC_MP3_SHOW_TAG, show ? BST_CHECKED : BST_UNCHECKED);
+    showTagColumns(show);
+}
+
+void CVarnelDlg::onTemplateChosen(int) {
+    const int index = static_cast<int>(SendMessageW(item(IDC_MP3_TEMPLATE), CB_GETCURSEL, 0, 0));
+    setItemText(IDC_MP3_STYLE, chooseTemplate(itemText(IDC_MP3_STYLE), index));
+}
+
+void CVarnelDlg::onTokenButton(int id) {
     const std::pair<int, TagToken> tokens[] = {
         {IDC_MP3_ARTIST, TagToken::Artist}, {IDC_MP3_TITLE, TagToken::Title},
         {IDC_MP3_ALBUM, TagToken::Album},   {IDC_MP3_YEAR, TagToken::Year},
         {IDC_MP3_GENRE, TagToken::Genre},   {IDC_MP3_SEQ, TagToken::Sequence},
         {IDC_MP3_TRACK, TagToken::Track},
     };
-    for (const auto& [id, token] : tokens) {
-        onCommand(id, [this, token] {
-            setItemText(IDC_MP3_STYLE, appendToken(itemText(IDC_MP3_STYLE), token));
-        });
+    for (const auto& [button, token] : tokens) {
+        if (button == id) setItemText(IDC_MP3_STYLE, appendToken(itemText(IDC_MP3_STYLE), token));
     }
-    onCommand(IDC_MP3_CLEAR, [this] { setItemText(IDC_MP3_STYLE, clearStyle()); });
-    onCommand(ID_BULK_TAG_EDIT, [this] { onBulkTagEdit(); });
 }
+
+void CVarnelDlg::onClearStyle() { setItemText(IDC_MP3_STYLE, clearStyle()); }
 
 void CVarnelDlg::onBulkTagEdit() {
     const std::optional<BulkList> files = collectBulkList(model_, selectedRows());

@@ -2,6 +2,7 @@
 // their hints, moving rows to the list's edges, the shell calls, refresh and a failed export.
 
 #include <fstream>
+#include <set>
 
 #include "VarnelDlgSupport.h"
 #include "commands/AddFiles.h"
@@ -44,6 +45,14 @@ class ListCommandsWindowTest : public MainWindowTest {
     }
     using Names = std::vector<std::u16string>;
 };
+
+// A command's button, menu item and toolbar id are one row of the window's table: no id is
+// mapped twice, where the later mapping would silently win.
+TEST(MainWindowCommandTable, NoIdIsMappedTwice) {
+    std::set<UINT> seen;
+    for (const UINT id : CVarnelDlg::commandIds()) EXPECT_TRUE(seen.insert(id).second) << id;
+    EXPECT_GT(seen.size(), 50u);
+}
 
 TEST_F(ListCommandsWindowTest, RemovingRowsKeepsTheOthersInOrderAndHintsWhenNothingIsSelected) {
     const std::u16string countLabel = statusPane(0);

@@ -1,0 +1,99 @@
+// The one map from the main window's command ids to their handlers: a command's button, menu
+// item and toolbar id are one row, so an id names exactly one handler.
+
+#include "res/resource.h"
+#include "ui/VarnelDlg.h"
+
+namespace tessary {
+
+const std::vector<CVarnelDlg::CommandRow>& CVarnelDlg::commandTable() {
+    using D = CVarnelDlg;
+    static const std::vector<CommandRow> table = {
+        {{IDC_ADD_FILES, ID_LIST_ADD_FILES}, &D::onPickFiles},
+        {{ID_LIST_RENAME_ONE}, &D::onRenameOneFromMenu},
+        {{IDC_PREVIEW}, &D::onPreview},
+        {{IDC_APPLY}, &D::onApply},
+        {{IDC_UNDO}, &D::onUndo},
+        {{IDC_HELP_BUTTON}, &D::onHelp},
+        {{IDC_EXIT}, &D::confirmExit},
+        {{ID_QUIT_AT_ONCE}, &D::requestQuit},
+        {{ID_PLAIN_ABOUT}, &D::onPlainAbout},
+        {{ID_TOPMOST}, &D::onTopmost},
+        // The rule pages.
+        {{IDC_INS_CLEAR}, &D::onClearInsertText},
+        {{IDC_BASIC_NEW_NAME}, &D::onFocusNewName},
+        {{IDC_BASIC_NEW_EXT}, &D::onFocusNewExtension},
+        {{IDC_REP_BY_TEXT, IDC_REP_BY_POS}, &D::onReplaceModeChosen},
+        {{IDC_ADV_MODE1}, &D::onAdvancedMode1},
+        {{IDC_ADV_MODE2}, &D::onAdvancedMode2},
+        {{IDC_INS_SEQ}, &D::onInsertSequenceToggled},
+        {{IDC_INS_INTO_NAME}, &D::onInsertIntoNameToggled},
+        // The list.
+        {{IDC_MOVE_UP}, &D::onMoveRowUp},
+        {{IDC_MOVE_DOWN}, &D::onMoveRowDown},
+        {{ID_LIST_CLEAR, ID_CLEAR_LIST_TB, ID_CLEAR_LIST_MENU}, &D::onClearList},
+        {{IDC_CLEAR_LIST_SHORT}, &D::onClearListShort},
+        {{ID_LIST_REMOVE_SELECTED, ID_REMOVE_SELECTED_TB, ID_REMOVE_SELECTED_MENU},
+         &D::onRemoveSelectedRows},
+        {{ID_LIST_REMOVE_UNSELECTED}, &D::onRemoveUnselectedRows},
+        {{ID_LIST_OPEN_FOLDER}, &D::onOpenFolder},
+        {{ID_LIST_OPEN_FILE}, &D::onOpenFile},
+        {{ID_LIST_REFRESH}, &D::onRefreshList},
+        {{ID_LIST_EXPORT}, &D::onExportList},
+        // Operation records.
+        {{ID_SAVE_RECORD, ID_SAVE_RECORD_TB}, &D::onSaveRecord},
+        {{ID_LOAD_RECORD, ID_LOAD_RECORD_TB}, &D::onLoadRecord},
+        {{ID_RECORDED_APPLY, ID_RECORDED_APPLY_TB}, &D::onRecordedApply},
+        {{ID_RECORDED_UNDO, ID_RECORDED_UNDO_TB}, &D::onRecordedUndo},
+        // MP3 tags.
+        {{ID_SHOW_TAG_MENU}, &D::onShowTagMenu},
+        {{IDC_MP3_CLEAR}, &D::onClearStyle},
+        {{ID_BULK_TAG_EDIT}, &D::onBulkTagEdit},
+    };
+    return table;
+}
+
+const std::vector<CVarnelDlg::NotificationRow>& CVarnelDlg::notificationTable() {
+    using D = CVarnelDlg;
+    static const std::vector<NotificationRow> table = {
+        // Every edit whose text becomes part of a name refuses the characters a name cannot
+        // hold as they are typed.
+        {{IDC_NEW_EXT, IDC_NEW_NAME, IDC_INS_TEXT, IDC_REP_FIND, IDC_REP_WITH, IDC_REP_RUN,
+          IDC_ADV_SEP, IDC_ADV_REPL},
+         EN_CHANGE,
+         &D::checkNameInput},
+        {{IDC_MP3_SHOW_TAG}, BN_CLICKED, &D::onShowTagClicked},
+        {{IDC_MP3_TEMPLATE}, CBN_SELCHANGE, &D::onTemplateChosen},
+        {{IDC_MP3_ARTIST, IDC_MP3_TITLE, IDC_MP3_ALBUM, IDC_MP3_YEAR, IDC_MP3_GENRE, IDC_MP3_SEQ,
+          IDC_MP3_TRACK},
+         BN_CLICKED,
+         &D::onTokenButton},
+    };
+    return table;
+}
+
+std::vector<UINT> CVarnelDlg::commandIds() {
+    std::vector<UINT> ids;
+    for (const CommandRow& row : commandTable())
+        ids.insert(ids.end(), row.ids.begin(), row.ids.end());
+    for (const NotificationRow& row : notificationTable()) {
+        ids.insert(ids.end(), row.ids.begin(), row.ids.end());
+    }
+    return ids;
+}
+
+void CVarnelDlg::mapCommands() {
+    for (const CommandRow& row : commandTable()) {
+        for (const UINT id : row.ids)
+            onCommand(id, [this, handler = row.handler] { (this->*handler)(); });
+    }
+    for (const NotificationRow& row : notificationTable()) {
+        for (const UINT id : row.ids) {
+            onCommandNotify(id, [this, id, code = row.code, handler = row.handler](UINT sent) {
+                if (sent == code) (this->*handler)(static_cast<int>(id));
+            });
+        }
+    }
+}
+
+}  // namespace tessary
