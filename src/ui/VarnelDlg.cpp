@@ -130,10 +130,8 @@ BOOL CVarnelDlg::onInitDialog() {
     controls_->attach(hwnd());
     setUpTabs();
 
-    pageTop_ = kPageTop;
-    placeMainControls();
     createStatusBar();
-    placePageControls();
+    relayout();
 
     showBasicPage(true);
     showInsertPage(false);
@@ -145,7 +143,7 @@ BOOL CVarnelDlg::onInitDialog() {
     history_.clear();
     setItemText(IDC_NEW_EXT, u"");
 
-    placeStatusBar();
+    relayout();
     centreOnScreen();
     setDefaults();
     finishOpening();
@@ -225,7 +223,7 @@ void CVarnelDlg::setDefaults() {
 void CVarnelDlg::finishOpening() {
     applyAdvancedMode(1);
     SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_NEW_EXT)), TRUE);
-    placeStatusBar();
+    relayout();
     // Last: a second start recognises this window by it, and only once it is complete.
     SetPropW(hwnd(), kInstanceMarker, reinterpret_cast<HANDLE>(this));
 }

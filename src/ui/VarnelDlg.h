@@ -26,6 +26,7 @@
 #include "ui/ColorDlg.h"
 #include "ui/DialogBase.h"
 #include "ui/HeaderCtrlEx.h"
+#include "ui/MainLayout.h"
 #include "ui/Prompter.h"
 #include "ui/VarnelDlgServices.h"
 #include "ui/WindowMessages.h"
@@ -37,7 +38,6 @@ inline constexpr COLORREF kMainBackground = 0xD6D6D9;
 inline constexpr wchar_t kInstanceMarker[] = L"Tessary Renamer";
 // The status bar's last pane: what the last preview found.
 inline constexpr int kPlanPane = 3;
-inline constexpr int kPageTop = 67;
 inline constexpr UINT_PTR kAddFileResumeTimer = 2001;
 inline constexpr int kMainMinWidth = 670;
 inline constexpr int kMainMinHeight = 480;
@@ -46,26 +46,6 @@ inline constexpr char16_t kExitQuestion[] = u"您要退出本系统吗？";
 inline constexpr char16_t kHelpMissing[] = u"帮助文件不存在!";
 inline constexpr char16_t kForbiddenNameMessage[] =
     u"名字中存在非法字符!Windows命名规范中,不允许有 \\  /  :  ?  *  <  >  |  \" 中任一字符";
-
-// Which page a control belongs to, for showing and hiding.
-enum class PageGroup {
-    Basic,
-    Insert,
-    Delete,
-    ReplaceMode,  // the mode label and the two mode radios
-    ReplaceByText,
-    ReplaceByPosition,
-    Advanced,
-    OperationObject,
-};
-
-// One control of a page at its client position (the y values are those for the page top 67).
-struct PagePlacement {
-    int id;
-    PageGroup group;
-    int x, y, width, height;
-};
-const std::vector<PagePlacement>& pagePlacements();
 
 // The edits whose text becomes part of a name, with the characters each refuses; empty for any
 // other control.
@@ -145,9 +125,11 @@ class CVarnelDlg : public DialogBase {
     void finishOpening();
 
     // Layout (VarnelDlgLayout.cpp).
-    void placeMainControls();
-    void placePageControls();
-    void placeStatusBar();
+    MainLayoutInput layoutInput() const;
+    // Moves the controls whose place the layout changed.
+    void applyLayout();
+    // Places every control anew, z-order included.
+    void relayout();
     void onSize(WPARAM kind);
     void onGetMinMaxInfo(MINMAXINFO& info) const;
     void centreOnScreen();
@@ -268,6 +250,7 @@ class CVarnelDlg : public DialogBase {
     HWND moveUpButton_ = nullptr;
     HWND moveDownButton_ = nullptr;
     UniqueBrush background_;
+    std::vector<ControlPlace> placed_;  // where applyLayout last put each control
     HICON icon_ = nullptr;
     bool modal_ = false;
     bool quitRequested_ = false;
@@ -277,7 +260,6 @@ class CVarnelDlg : public DialogBase {
     SortOrder sortOrder_;
     Win32Collator collator_;
     int selectedPage_ = 0;
-    int pageTop_ = kPageTop;
     int currentRow_ = -1;
     int fileCounter_ = 0;
     DWORD lastListRefresh_ = 0;

@@ -168,35 +168,6 @@ TEST_F(MainWindowTest, EachPageShowsItsOwnControls) {
     EXPECT_FALSE(checked(IDC_OBJ_EXT));
 }
 
-TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
-    struct Where {
-        int id, x, y, width, height;
-    };
-    const Where where[] = {
-        {IDC_ADD_FILES, 8, 2, 68, 48},     {IDC_PREVIEW, 76, 2, 68, 48},
-        {IDC_APPLY, 144, 2, 68, 48},       {IDC_UNDO, 212, 2, 68, 48},
-        {IDC_HELP_BUTTON, 280, 2, 68, 48}, {IDC_EXIT, 358, 2, 68, 48},
-        {IDC_NEW_EXT, 145, 107, 230, 20},  {IDC_GRP_OBJECT, 20, 152, 210, 35},
-        {IDC_ADV_N, 320, 107, 25, 20},     {IDC_ADV_INVERT, 420, 107, 40, 20},
-        {IDC_REP_RUN, 265, 133, 260, 20},
-    };
-    for (const Where& w : where) {
-        const RECT r = clientRectOf(w.id);
-        EXPECT_EQ(r.left, w.x) << w.id;
-        EXPECT_EQ(r.top, w.y) << w.id;
-        EXPECT_EQ(r.right - r.left, w.width) << w.id;
-        EXPECT_EQ(r.bottom - r.top, w.height) << w.id;
-    }
-    // 1019 and its spin follow the label before them at the label's own width.
-    const RECT label = clientRectOf(IDC_LBL_INS_POS);
-    const RECT position = clientRectOf(IDC_INS_POS);
-    const RECT spin = clientRectOf(IDC_INS_POS_SPIN);
-    EXPECT_GT(label.right - label.left, 0);
-    EXPECT_EQ(position.left, label.right);
-    EXPECT_EQ(spin.left, position.right);
-    EXPECT_EQ(spin.bottom - spin.top, 18);
-}
-
 TEST_F(MainWindowTest, ReplacePanelFollowsTheModeAtTheMomentOfSwitching) {
     selectPage(3);
     EXPECT_TRUE(visible(IDC_REP_FIND));
