@@ -310,18 +310,8 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
             SetBkColor(reinterpret_cast<HDC>(wParam), kMainBackground);
             return reinterpret_cast<LRESULT>(background_.get());
         }
-        case WM_NOTIFY: {
-            auto& header = *reinterpret_cast<NMHDR*>(lParam);
-            if (header.idFrom == IDC_TAB && header.code == TCN_SELCHANGE) {
-                onTabChanged();
-                return 0;
-            }
-            if (header.hwndFrom != nullptr &&
-                (header.hwndFrom == fileList_ || header.hwndFrom == fileListHeader_)) {
-                return onListNotify(header);
-            }
-            return std::nullopt;
-        }
+        case WM_NOTIFY:
+            return onNotify(*reinterpret_cast<NMHDR*>(lParam));
         default:
             break;
     }

@@ -109,15 +109,26 @@ class CVarnelDlg : public DialogBase {
         std::vector<UINT> ids;
         void (CVarnelDlg::*handler)();
     };
-    // One row for each notification a handler wants: the controls, the code, and the handler,
-    // which is given the control's id.
-    struct NotificationRow {
+    // One row for each command notification code a handler wants (EN_CHANGE, BN_CLICKED, ...):
+    // the controls, the code, and the handler, which is given the control's id.
+    struct CommandCodeRow {
         std::vector<UINT> ids;
         UINT code;
         void (CVarnelDlg::*handler)(int id);
     };
+    // One row for each notification (WM_NOTIFY) the window answers: the sender, the code and
+    // the handler.
+    struct NotifyRow {
+        int from;  // a control id, or kListHeader
+        UINT code;
+        LRESULT (CVarnelDlg::*handler)(NMHDR& header);
+    };
+    // The list's header control, which has no id of its own.
+    static constexpr int kListHeader = -1;
     static const std::vector<CommandRow>& commandTable();
-    static const std::vector<NotificationRow>& notificationTable();
+    static const std::vector<CommandCodeRow>& commandCodeTable();
+    static const std::vector<NotifyRow>& notifyTable();
+    std::optional<LRESULT> onNotify(NMHDR& header);
     void mapCommands();
     // Opening (VarnelDlg.cpp).
     void loadSettings();
@@ -138,7 +149,7 @@ class CVarnelDlg : public DialogBase {
 
     // Pages (VarnelDlgPages.cpp).
     void setUpTabs();
-    void onTabChanged();
+    LRESULT onTabChanged(NMHDR& header);
     void showGroup(PageGroup group, bool show);
     void showBasicPage(bool show);
     void showInsertPage(bool show);
@@ -221,7 +232,14 @@ class CVarnelDlg : public DialogBase {
     static LRESULT CALLBACK fileListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     void onDividerDoubleClick(int column);
-    LRESULT onListNotify(NMHDR& header);
+    LRESULT onHeaderEndDrag(NMHDR& header);
+    LRESULT onListDisplayInfo(NMHDR& header);
+    LRESULT onListColumnClick(NMHDR& header);
+    // The row clicked becomes the current row (none below the last row).
+    void pickClickedRow(const NMHDR& header);
+    LRESULT onListClick(NMHDR& header);
+    LRESULT onListDoubleClick(NMHDR& header);
+    LRESULT onListRightClick(NMHDR& header);
     void openContextMenu(POINT screen);
     std::vector<int> selectedRows() const;
     void updateFileCountPane();

@@ -1,5 +1,6 @@
-// The one map from the main window's command ids to their handlers: a command's button, menu
-// item and toolbar id are one row, so an id names exactly one handler.
+// The main window's maps from what it is sent to the handlers: commands (a command's button,
+// menu item and toolbar id are one row, so an id names exactly one handler), the command codes
+// some controls send, and the notifications of the tabs, the list and its header.
 
 #include "res/resource.h"
 #include "ui/VarnelDlg.h"
@@ -53,9 +54,9 @@ const std::vector<CVarnelDlg::CommandRow>& CVarnelDlg::commandTable() {
     return table;
 }
 
-const std::vector<CVarnelDlg::NotificationRow>& CVarnelDlg::notificationTable() {
+const std::vector<CVarnelDlg::CommandCodeRow>& CVarnelDlg::commandCodeTable() {
     using D = CVarnelDlg;
-    static const std::vector<NotificationRow> table = {
+    static const std::vector<CommandCodeRow> table = {
         // Every edit whose text becomes part of a name refuses the characters a name cannot
         // hold as they are typed.
         {{IDC_NEW_EXT, IDC_NEW_NAME, IDC_INS_TEXT, IDC_REP_FIND, IDC_REP_WITH, IDC_REP_RUN,
@@ -72,11 +73,37 @@ const std::vector<CVarnelDlg::NotificationRow>& CVarnelDlg::notificationTable() 
     return table;
 }
 
+const std::vector<CVarnelDlg::NotifyRow>& CVarnelDlg::notifyTable() {
+    using D = CVarnelDlg;
+    static const std::vector<NotifyRow> table = {
+        {IDC_TAB, TCN_SELCHANGE, &D::onTabChanged},
+        {IDC_FILE_LIST, LVN_GETDISPINFOW, &D::onListDisplayInfo},
+        {IDC_FILE_LIST, LVN_COLUMNCLICK, &D::onListColumnClick},
+        {IDC_FILE_LIST, NM_CLICK, &D::onListClick},
+        {IDC_FILE_LIST, NM_DBLCLK, &D::onListDoubleClick},
+        {IDC_FILE_LIST, NM_RCLICK, &D::onListRightClick},
+        {kListHeader, HDN_ENDDRAG, &D::onHeaderEndDrag},
+    };
+    return table;
+}
+
+std::optional<LRESULT> CVarnelDlg::onNotify(NMHDR& header) {
+    if (header.hwndFrom == nullptr) return std::nullopt;
+    const int from =
+        header.hwndFrom == fileListHeader_ ? kListHeader : GetDlgCtrlID(header.hwndFrom);
+    for (const NotifyRow& row : notifyTable()) {
+        if (row.from == from && row.code == header.code) return (this->*row.handler)(header);
+    }
+    // The list and its header do all else themselves.
+    if (from == IDC_FILE_LIST || from == kListHeader) return 0;
+    return std::nullopt;
+}
+
 std::vector<UINT> CVarnelDlg::commandIds() {
     std::vector<UINT> ids;
     for (const CommandRow& row : commandTable())
         ids.insert(ids.end(), row.ids.begin(), row.ids.end());
-    for (const NotificationRow& row : notificationTable()) {
+    for (const CommandCodeRow& row : commandCodeTable()) {
         ids.insert(ids.end(), row.ids.begin(), row.ids.end());
     }
     return ids;
@@ -87,7 +114,7 @@ void CVarnelDlg::mapCommands() {
         for (const UINT id : row.ids)
             onCommand(id, [this, handler = row.handler] { (this->*handler)(); });
     }
-    for (const NotificationRow& row : notificationTable()) {
+    for (const CommandCodeRow& row : commandCodeTable()) {
         for (const UINT id : row.ids) {
             onCommandNotify(id, [this, id, code = row.code, handler = row.handler](UINT sent) {
                 if (sent == code) (this->*handler)(static_cast<int>(id));

@@ -84,54 +84,60 @@ std::vector<int> CVarnelDlg::selectedRows() const {
     return rows;
 }
 
-LRESULT CVarnelDlg::onListNotify(NMHDR& header) {
-    HWND list = fileList_;
-    if (header.hwndFrom == fileListHeader_) {
-        // The new order is in place only after this notification; fix it up then.
-        if (header.code == HDN_ENDDRAG) PostMessageW(hwnd(), kKeepHiddenColumnsLast, 0, 0);
-        return 0;
+LRESULT CVarnelDlg::onHeaderEndDrag(NMHDR&) {
+    // The new order is in place only after this notification; fix it up then.
+    PostMessageW(hwnd(), kKeepHiddenColumnsLast, 0, 0);
+    return 0;
+}
+
+LRESULT CVarnelDlg::onListDisplayInfo(NMHDR& header) {
+    auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
+    if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr &&
+        info.item.cchTextMax > 0) {
+        const std::u16string& text = model_.text(info.item.iItem, info.item.iSubItem);
+        const std::size_t n =
+            std::min<std::size_t>(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+        std::copy_n(reinterpret_cast<const wchar_t*>(text.data()), n, info.item.pszText);
+        info.item.pszText[n] = L'\0';
     }
-    switch (header.code) {
-        case LVN_GETDISPINFOW: {
-            auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
-            if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr &&
-                info.item.cchTextMax > 0) {
-                const std::u16string& text = model_.text(info.item.iItem, info.item.iSubItem);
-                const std::size_t n = std::min<std::size_t>(
-                    text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
-                std::copy_n(reinterpret_cast<const wchar_t*>(text.data()), n, info.item.pszText);
-                info.item.pszText[n] = L'\0';
-            }
-            return 0;
-        }
-        case LVN_COLUMNCLICK: {
-            const int column = reinterpret_cast<NMLISTVIEW&>(header).iSubItem;
-            if (chooseSortOrder(sortOrder_, column)) {
-                sortRows(model_, sortOrder_, collator_);
-                modelChanged();
-            }
-            return 0;
-        }
-        case NM_CLICK:
-        case NM_RCLICK:
-        case NM_DBLCLK: {
-            const auto& activate = reinterpret_cast<NMITEMACTIVATE&>(header);
-            // The row under the pointer, or -1 below the last row.
-            LVHITTESTINFO hit{};
-            hit.pt = activate.ptAction;
-            const int row = ListView_SubItemHitTest(list, &hit);
-            currentRow_ = model_.hasRow(row) ? row : -1;
-            if (header.code == NM_DBLCLK) onRenameOne(SingleRenameOrigin::DoubleClick);
-            if (header.code == NM_RCLICK) {
-                POINT screen = activate.ptAction;
-                ClientToScreen(list, &screen);
-                openContextMenu(screen);
-            }
-            return 0;
-        }
-        default:
-            return 0;
+    return 0;
+}
+
+LRESULT CVarnelDlg::onListColumnClick(NMHDR& header) {
+    const int column = reinterpret_cast<NMLISTVIEW&>(header).iSubItem;
+    if (chooseSortOrder(sortOrder_, column)) {
+        sortRows(model_, sortOrder_, collator_);
+        modelChanged();
     }
+    return 0;
+}
+
+void CVarnelDlg::pickClickedRow(const NMHDR& header) {
+    const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
+    // The row under the pointer, or -1 below the last row.
+    LVHITTESTINFO hit{};
+    hit.pt = activate.ptAction;
+    const int row = ListView_SubItemHitTest(fileList_, &hit);
+    currentRow_ = model_.hasRow(row) ? row : -1;
+}
+
+LRESULT CVarnelDlg::onListClick(NMHDR& header) {
+    pickClickedRow(header);
+    return 0;
+}
+
+LRESULT CVarnelDlg::onListDoubleClick(NMHDR& header) {
+    pickClickedRow(header);
+    onRenameOne(SingleRenameOrigin::DoubleClick);
+    return 0;
+}
+
+LRESULT CVarnelDlg::onListRightClick(NMHDR& header) {
+    pickClickedRow(header);
+    POINT screen = reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction;
+    ClientToScreen(fileList_, &screen);
+    openContextMenu(screen);
+    return 0;
 }
 
 void CVarnelDlg::openContextMenu(POINT screen) {

@@ -49,7 +49,7 @@ void CVarnelDlg::showReplacePage(bool show) {
     showGroup(byText ? PageGroup::ReplaceByText : PageGroup::ReplaceByPosition, true);
 }
 
-void CVarnelDlg::onTabChanged() {
+LRESULT CVarnelDlg::onTabChanged(NMHDR&) {
     const int page = static_cast<int>(SendMessageW(item(IDC_TAB), TCM_GETCURSEL, 0, 0));
     selectedPage_ = page;
     showBasicPage(page == PageBasic);
@@ -69,6 +69,7 @@ void CVarnelDlg::onTabChanged() {
     if (focus != 0)
         SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(focus)), TRUE);
     InvalidateRect(hwnd(), nullptr, TRUE);
+    return 0;
 }
 
 void CVarnelDlg::applyAdvancedMode(int mode) {
