@@ -130,7 +130,7 @@ BOOL CVarnelDlg::onInitDialog() {
     controls_->attach(hwnd());
     setUpTabs();
 
-    createStatusBar();
+    statusBar_.create(hwnd(), clientWidth());
     relayout();
 
     showBasicPage(true);
@@ -232,6 +232,8 @@ void CVarnelDlg::modelChanged() {
     ListView_SetItemCountEx(item(IDC_FILE_LIST), model_.rowCount(), LVSICF_NOSCROLL);
     InvalidateRect(item(IDC_FILE_LIST), nullptr, FALSE);
 }
+
+void CVarnelDlg::setPaneText(int pane, std::u16string_view text) { statusBar_.setText(pane, text); }
 
 void CVarnelDlg::setItemText(int id, std::u16string_view text) {
     const std::u16string copy(text);

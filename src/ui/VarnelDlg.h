@@ -27,6 +27,7 @@
 #include "ui/DialogBase.h"
 #include "ui/HeaderCtrlEx.h"
 #include "ui/MainLayout.h"
+#include "ui/MainStatusBar.h"
 #include "ui/Prompter.h"
 #include "ui/VarnelDlgServices.h"
 #include "ui/WindowMessages.h"
@@ -244,10 +245,7 @@ class CVarnelDlg : public DialogBase {
     std::vector<int> selectedRows() const;
     void updateFileCountPane();
 
-    // The status bar (VarnelDlgStatus.cpp).
-    void createStatusBar();
     void setPaneText(int pane, std::u16string_view text);
-
     void setItemText(int id, std::u16string_view text);
     bool checked(int id) const;
     void enable(int id, bool on);
@@ -264,9 +262,7 @@ class CVarnelDlg : public DialogBase {
     HWND fileList_ = nullptr;
     HWND fileListHeader_ = nullptr;
     CHeaderCtrlEx header_;
-    HWND statusBar_ = nullptr;
-    HWND moveUpButton_ = nullptr;
-    HWND moveDownButton_ = nullptr;
+    MainStatusBar statusBar_;
     UniqueBrush background_;
     std::vector<ControlPlace> placed_;  // where applyLayout last put each control
     HICON icon_ = nullptr;

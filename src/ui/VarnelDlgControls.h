@@ -6,7 +6,6 @@
 #include <array>
 
 #include "ui/ColorButton.h"
-#include "ui/ColorSB.h"
 #include "ui/ColorStatic.h"
 #include "ui/MyEdit.h"
 #include "ui/MyTabCtrl.h"
@@ -21,7 +20,6 @@ struct CVarnelDlg::Controls {
     std::array<CColorStatic, 11> groups;
     std::array<CMyEdit, 7> edits;
     CMyTabCtrl tabs;
-    CColorSB statusBar;
 };
 
 }  // namespace tessary

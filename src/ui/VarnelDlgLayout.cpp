@@ -6,7 +6,6 @@
 #include "res/resource.h"
 #include "ui/GdiHandles.h"
 #include "ui/VarnelDlg.h"
-#include "ui/VarnelDlgControls.h"
 
 namespace tessary {
 
@@ -48,13 +47,13 @@ void CVarnelDlg::applyLayout() {
         const auto before = std::find_if(placed_.begin(), placed_.end(),
                                          [&](const ControlPlace& p) { return p.id == c.id; });
         if (before != placed_.end() && EqualRect(&before->rect, &c.rect)) continue;
-        HWND control = c.id == kStatusBarId ? statusBar_ : item(c.id);
+        HWND control = c.id == kStatusBarId ? statusBar_.handle() : item(c.id);
         if (control == nullptr) continue;
         SetWindowPos(control, c.aboveSiblings ? HWND_TOP : nullptr, c.rect.left, c.rect.top,
                      c.rect.right - c.rect.left, c.rect.bottom - c.rect.top,
                      SWP_NOACTIVATE | (c.aboveSiblings ? 0 : SWP_NOZORDER));
     }
-    if (statusBar_ != nullptr) controls_->statusBar.setPanes(statusPaneWidths(clientWidth()));
+    statusBar_.setWidth(clientWidth());
     placed_ = std::move(places);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "commands/ListCommands.h"
 #include "res/resource.h"
 #include "ui/GdiHandles.h"
 #include "ui/VarnelDlg.h"
@@ -166,5 +167,7 @@ void CVarnelDlg::openContextMenu(POINT screen) {
                   MF_BYCOMMAND | (checked(IDC_MP3_SHOW_TAG) ? MF_CHECKED : MF_UNCHECKED));
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr);
 }
+
+void CVarnelDlg::updateFileCountPane() { setPaneText(0, fileCountText(fileCounter_)); }
 
 }  // namespace tessary
