@@ -143,7 +143,6 @@ BOOL CVarnelDlg::onInitDialog() {
     history_.clear();
     setItemText(IDC_NEW_EXT, u"");
 
-    relayout();
     centreOnScreen();
     setDefaults();
     finishOpening();
@@ -223,7 +222,7 @@ void CVarnelDlg::setDefaults() {
 void CVarnelDlg::finishOpening() {
     applyAdvancedMode(1);
     SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_NEW_EXT)), TRUE);
-    relayout();
+    applyLayout();
     // Last: a second start recognises this window by it, and only once it is complete.
     SetPropW(hwnd(), kInstanceMarker, reinterpret_cast<HANDLE>(this));
 }

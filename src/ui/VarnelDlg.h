@@ -137,7 +137,6 @@ class CVarnelDlg : public DialogBase {
     void finishOpening();
 
     // Layout (VarnelDlgLayout.cpp).
-    MainLayoutInput layoutInput() const;
     // Moves the controls whose place the layout changed.
     void applyLayout();
     // Places every control anew, z-order included.
@@ -265,6 +264,7 @@ class CVarnelDlg : public DialogBase {
     MainStatusBar statusBar_;
     UniqueBrush background_;
     std::vector<ControlPlace> placed_;  // where applyLayout last put each control
+    int insertLabelWidth_ = 0;          // the label "起始插入位置" in its font
     HICON icon_ = nullptr;
     bool modal_ = false;
     bool quitRequested_ = false;

@@ -111,8 +111,7 @@ std::vector<UINT> CVarnelDlg::commandIds() {
 
 void CVarnelDlg::mapCommands() {
     for (const CommandRow& row : commandTable()) {
-        for (const UINT id : row.ids)
-            onCommand(id, [this, handler = row.handler] { (this->*handler)(); });
+        for (const UINT id : row.ids) onCommand(id, row.handler);
     }
     for (const CommandCodeRow& row : commandCodeTable()) {
         for (const UINT id : row.ids) {

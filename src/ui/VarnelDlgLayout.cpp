@@ -36,17 +36,15 @@ int CVarnelDlg::clientHeight() const {
     return client.bottom;
 }
 
-MainLayoutInput CVarnelDlg::layoutInput() const {
-    return MainLayoutInput{SIZE{clientWidth(), clientHeight()}, textWidth(item(IDC_LBL_INS_POS))};
-}
-
 void CVarnelDlg::applyLayout() {
-    // Only what moved is touched: a size change moves a handful of the window's controls.
-    std::vector<ControlPlace> places = mainLayout(layoutInput());
-    for (const ControlPlace& c : places) {
-        const auto before = std::find_if(placed_.begin(), placed_.end(),
-                                         [&](const ControlPlace& p) { return p.id == c.id; });
-        if (before != placed_.end() && EqualRect(&before->rect, &c.rect)) continue;
+    std::vector<ControlPlace> places =
+        mainLayout({SIZE{clientWidth(), clientHeight()}, insertLabelWidth_});
+    // Only what moved is touched: a size change moves a handful of the window's controls. The
+    // layout lists its controls in the same order every time.
+    const bool known = placed_.size() == places.size();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const ControlPlace& c = places[i];
+        if (known && EqualRect(&placed_[i].rect, &c.rect)) continue;
         HWND control = c.id == kStatusBarId ? statusBar_.handle() : item(c.id);
         if (control == nullptr) continue;
         SetWindowPos(control, c.aboveSiblings ? HWND_TOP : nullptr, c.rect.left, c.rect.top,
@@ -58,6 +56,8 @@ void CVarnelDlg::applyLayout() {
 }
 
 void CVarnelDlg::relayout() {
+    // The label's font never changes: it is measured once, here.
+    insertLabelWidth_ = textWidth(item(IDC_LBL_INS_POS));
     placed_.clear();
     applyLayout();
 }
@@ -77,7 +77,7 @@ void CVarnelDlg::onSize(WPARAM kind) {
             return;  // the move comes back here with the final size
         }
     }
-    if (item(IDC_TAB) == nullptr) return;
+    if (placed_.empty()) return;  // not laid out yet: the opening does it once, whole
     applyLayout();
     frame_.applyShape();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);

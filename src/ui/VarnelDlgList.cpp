@@ -55,23 +55,29 @@ LRESULT CALLBACK CVarnelDlg::fileListProc(HWND list, UINT message, WPARAM wParam
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
+namespace {
+
+int widestText(HWND list, const FileListModel& model, int column) {
+    ClientDC dc(list);
+    SelectScope keepFont(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const std::u16string& text = model.text(row, column);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
+                              static_cast<int>(text.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    return widest;
+}
+
+}  // namespace
+
 void CVarnelDlg::onDividerDoubleClick(int column) {
     const int target = header_.nearestVisibleColumn(column);
     if (target < 0 || model_.rowCount() == 0) return;
     // The widest text of the column in the list's font, and a margin for the cell's padding.
-    int widest = 0;
-    {
-        ClientDC dc(fileList_);
-        auto font = reinterpret_cast<HFONT>(SendMessageW(fileList_, WM_GETFONT, 0, 0));
-        SelectScope keepFont(dc, font);
-        for (int row = 0; row < model_.rowCount(); ++row) {
-            const std::u16string& text = model_.text(row, target);
-            SIZE size{};
-            GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
-                                  static_cast<int>(text.size()), &size);
-            widest = std::max(widest, static_cast<int>(size.cx));
-        }
-    }
+    const int widest = widestText(fileList_, model_, target);
     ListView_SetColumnWidth(fileList_, target, widest + 12);
 }
 

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 #include <string_view>
 
 #include "core/SourceIncludes.h"
 
 namespace {
 
+using namespace tessary::test;
 namespace fs = std::filesystem;
 
 constexpr std::array<std::string_view, 13> kReleaseCalls = {
@@ -47,24 +49,20 @@ TEST(OwnedHandles, AReleaseByHandIsFoundInCodeButNotInComments) {
 TEST(OwnedHandles, TheWindowAndTheProgramReleaseNothingByHand) {
     const fs::path src = fs::path(TESSARY_SOURCE_DIR) / "src";
     if (!fs::exists(src)) GTEST_SKIP() << "sources not reachable from here";
-    int files = 0;
+    std::set<fs::path> files;
     for (const char* layer : {"ui", "app"}) {
-        for (const auto& entry : fs::recursive_directory_iterator(src / layer)) {
-            const auto ext = entry.path().extension();
-            if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
-            if (entry.path().filename() == "GdiHandles.h") continue;  // the owners themselves
-            std::ifstream file(entry.path());
-            std::string line;
-            for (int number = 1; std::getline(file, line); ++number) {
-                const std::string_view call = releaseCallIn(line);
-                EXPECT_TRUE(call.empty())
-                    << entry.path().lexically_relative(src).generic_string() << ":" << number
-                    << ": " << call << " by hand; let an owner hold the handle";
-            }
-            ++files;
-        }
+        forEachSourceLine(src / layer,
+                          [&](const fs::path& file, int number, const std::string& line) {
+                              if (file.filename() == "GdiHandles.h")
+                                  return;  // the owners themselves
+                              files.insert(file);
+                              const std::string_view call = releaseCallIn(line);
+                              EXPECT_TRUE(call.empty())
+                                  << file.lexically_relative(src).generic_string() << ":" << number
+                                  << ": " << call << " by hand; let an owner hold the handle";
+                          });
     }
-    EXPECT_GT(files, 40);
+    EXPECT_GT(files.size(), 40u);
 }
 
 }  // namespace

@@ -32,22 +32,29 @@ struct IncludeLine {
     bool quoted = false;
 };
 
-// Every include of every .h and .cpp file under `dir`, its subfolders too.
-inline std::vector<IncludeLine> includesUnder(const std::filesystem::path& dir) {
-    std::vector<IncludeLine> found;
+// Calls `onLine(file, number, line)` for every line of every .h and .cpp file under `dir`, its
+// subfolders too.
+template <class OnLine>
+void forEachSourceLine(const std::filesystem::path& dir, OnLine onLine) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
         const auto ext = entry.path().extension();
         if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
         std::ifstream file(entry.path());
         std::string line;
-        int number = 0;
-        while (std::getline(file, line)) {
-            ++number;
-            bool quoted = false;
-            std::string header = includedHeader(line, &quoted);
-            if (!header.empty()) found.push_back({entry.path(), number, std::move(header), quoted});
-        }
+        for (int number = 1; std::getline(file, line); ++number) onLine(entry.path(), number, line);
     }
+}
+
+// Every include of every .h and .cpp file under `dir`, its subfolders too.
+inline std::vector<IncludeLine> includesUnder(const std::filesystem::path& dir) {
+    std::vector<IncludeLine> found;
+    forEachSourceLine(dir,
+                      [&](const std::filesystem::path& file, int number, const std::string& line) {
+                          bool quoted = false;
+                          std::string header = includedHeader(line, &quoted);
+                          if (!header.empty())
+                              found.push_back({file, number, std::move(header), quoted});
+                      });
     return found;
 }
 

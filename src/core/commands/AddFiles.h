@@ -23,15 +23,22 @@ class PathQueue {
   public:
     static constexpr std::size_t kSlots = 200'000;
 
-    explicit PathQueue(std::size_t slots = kSlots) : slots_(slots == 0 ? 1 : slots) {}
+    // The slots are made when the first path is stored: a window that never adds files does not
+    // pay for them.
+    explicit PathQueue(std::size_t slots = kSlots) : slotCount_(slots == 0 ? 1 : slots) {}
 
-    std::size_t slotCount() const { return slots_.size(); }
+    std::size_t slotCount() const { return slotCount_; }
     void store(std::uint32_t index, std::u16string path) {
-        slots_[index % slots_.size()] = std::move(path);
+        if (slots_.empty()) slots_.resize(slotCount_);
+        slots_[index % slotCount_] = std::move(path);
     }
-    const std::u16string& at(std::uint32_t index) const { return slots_[index % slots_.size()]; }
+    const std::u16string& at(std::uint32_t index) const {
+        static const std::u16string none;
+        return slots_.empty() ? none : slots_[index % slotCount_];
+    }
 
   private:
+    std::size_t slotCount_;
     std::vector<std::u16string> slots_;
 };
 
