@@ -102,8 +102,9 @@ void DialogBase::endDialog(INT_PTR code) {
     }
 }
 
-std::u16string DialogBase::itemText(int id) const {
-    HWND control = item(id);
+std::u16string DialogBase::itemText(int id) const { return windowText(item(id)); }
+
+std::u16string windowText(HWND control) {
     const int length = GetWindowTextLengthW(control);
     std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
     const int got = GetWindowTextW(control, reinterpret_cast<wchar_t*>(text.data()), length + 1);

@@ -37,6 +37,9 @@
 
 namespace tessary {
 
+// The text of any window or control.
+std::u16string windowText(HWND window);
+
 class DialogBase {
   public:
     explicit DialogBase(UINT templateId);

@@ -10,32 +10,14 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "res/resource.h"
 #include "ui/AddFilesBatch.h"
-#include "ui/VarnelDlgControls.h"
 #include "ui/Win32Prompter.h"
 
 namespace tessary {
-namespace {
-
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
-
-// Sets a button's check without the automatic radio button's walk over its group, which costs
-// milliseconds per button in a form this large. Only for callers that set every button of the
-// group themselves.
-void setCheckWithoutGroupWalk(HWND button, bool on) {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE));
-    const bool autoRadio = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-    if (autoRadio) {
-        SendMessageW(button, BM_SETSTYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
-    }
-    SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (autoRadio) SendMessageW(button, BM_SETSTYLE, style, FALSE);
-}
-
-}  // namespace
 
 CVarnelDlg::CVarnelDlg(HINSTANCE instance, Prompter* prompter, MainWindowShell* shell,
                        FileSystem* fileSystem)
-    : DialogBase(IDD_TESSARY_DIALOG), instance_(instance), controls_(std::make_unique<Controls>()) {
+    : DialogBase(IDD_TESSARY_DIALOG), instance_(instance) {
     if (prompter == nullptr) {
         ownPrompter_ = std::make_unique<Win32Prompter>();
         prompter = ownPrompter_.get();
@@ -126,25 +108,15 @@ BOOL CVarnelDlg::onInitDialog() {
     GetWindowRect(hwnd(), &openingRect_);
     frame_.applyShape();
 
-    setUpFileList();
-    controls_->attach(hwnd());
-    setUpTabs();
-
+    list_.attach(item(IDC_FILE_LIST));
+    buttons_.attach(hwnd());
+    pages_.attach(hwnd());
     statusBar_.create(hwnd(), clientWidth());
     relayout();
 
-    showBasicPage(true);
-    showInsertPage(false);
-    showDeletePage(false);
-    showReplacePage(false);
-    showAdvancedPage(false);
-    showOperationObject(false);
-
     history_.clear();
-    setItemText(IDC_NEW_EXT, u"");
-
     centreOnScreen();
-    setDefaults();
+    pages_.setDefaults();
     finishOpening();
     PostMessageW(hwnd(), kOfferRecovery, 0, 0);
     return FALSE;  // the focus is set
@@ -157,80 +129,14 @@ void CVarnelDlg::loadSettings() {
     }
 }
 
-void CVarnelDlg::setDefaults() {
-    SendMessageW(item(IDC_NEW_EXT), EM_SETLIMITTEXT, 253, 0);
-    // Every button of each group is set here, so no group walk is needed.
-    auto check = [this](int id, bool on) { setCheckWithoutGroupWalk(item(id), on); };
-    check(IDC_BASIC_NEW_EXT, true);
-    check(IDC_BASIC_NEW_NAME, false);
-    check(IDC_BASIC_DEL_EXT, false);
-    check(IDC_BASIC_SWAP, false);
-    check(IDC_INS_INTO_NAME, true);
-    check(IDC_INS_SEQ, false);
-    check(IDC_INS_FROM_HEAD, true);
-    check(IDC_INS_FROM_TAIL, false);
-    check(IDC_OBJ_NAME, true);
-    check(IDC_OBJ_EXT, false);
-    check(IDC_DEL_FROM_HEAD, true);
-    check(IDC_DEL_FROM_TAIL, false);
-    check(IDC_REP_BY_TEXT, true);
-    check(IDC_REP_BY_POS, false);
-    check(IDC_REP_FROM_HEAD, true);
-    check(IDC_REP_FROM_TAIL, false);
-    check(IDC_REP_INVERT, false);
-    check(IDC_ADV_MODE1, true);
-    check(IDC_ADV_MODE2, false);
-    check(IDC_ADV_INVERT, false);
-
-    struct Spin {
-        int id, low, high, position;  // position -1: keep the edit's text
-    };
-    const Spin spins[] = {
-        {IDC_INS_POS_SPIN, 1, 1000, -1}, {IDC_SEQ_START_SPIN, 0, 1000, 0},
-        {IDC_SEQ_STEP_SPIN, 0, 1000, 1}, {IDC_SEQ_DIGITS_SPIN, 1, 1000, 1},
-        {IDC_DEL_POS_SPIN, 1, 1000, -1}, {IDC_DEL_COUNT_SPIN, 1, 1000, 1},
-        {IDC_REP_POS_SPIN, 1, 1000, 1},  {IDC_REP_COUNT_SPIN, 1, 1000, 1},
-        {IDC_ADV_N_SPIN, 1, 1000, 1},    {IDC_ADV_FROM_SPIN, 1, 1000, 1},
-        {IDC_ADV_TO_SPIN, 2, 1000, 2},
-    };
-    for (const Spin& spin : spins) {
-        SendMessageW(item(spin.id), UDM_SETRANGE32, spin.low, spin.high);
-        if (spin.position >= 0) SendMessageW(item(spin.id), UDM_SETPOS32, 0, spin.position);
-    }
-    setItemText(IDC_DEL_POS, u"1");
-    setItemText(IDC_DEL_COUNT, u"1");
-    setItemText(IDC_INS_POS, u"1");
-
-    HWND templates = item(IDC_MP3_TEMPLATE);
-    SendMessageW(templates, CB_RESETCONTENT, 0, 0);
-    for (const wchar_t* entry :
-         {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"}) {
-        SendMessageW(templates, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-    }
-    // Cleared: the list starts without its tag columns, and the box says whether they are there.
-    check(IDC_MP3_SHOW_TAG, false);
-
-    for (int id : {IDC_GRP_SEQ, IDC_LBL_SEQ_START, IDC_LBL_SEQ_STEP, IDC_LBL_SEQ_DIGITS,
-                   IDC_SEQ_START, IDC_SEQ_STEP, IDC_SEQ_DIGITS, IDC_SEQ_START_SPIN,
-                   IDC_SEQ_STEP_SPIN, IDC_SEQ_DIGITS_SPIN}) {
-        enable(id, false);
-    }
-    enable(IDC_APPLY, false);
-    enable(IDC_UNDO, false);
-}
-
 void CVarnelDlg::finishOpening() {
-    applyAdvancedMode(1);
     SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_NEW_EXT)), TRUE);
     applyLayout();
     // Last: a second start recognises this window by it, and only once it is complete.
     SetPropW(hwnd(), kInstanceMarker, reinterpret_cast<HANDLE>(this));
 }
 
-void CVarnelDlg::modelChanged() {
-    ListView_SetItemCountEx(item(IDC_FILE_LIST), model_.rowCount(), LVSICF_NOSCROLL);
-    InvalidateRect(item(IDC_FILE_LIST), nullptr, FALSE);
-}
+void CVarnelDlg::modelChanged() { list_.rowsChanged(); }
 
 void CVarnelDlg::setPaneText(int pane, std::u16string_view text) { statusBar_.setText(pane, text); }
 
@@ -240,8 +146,6 @@ void CVarnelDlg::setItemText(int id, std::u16string_view text) {
 }
 
 bool CVarnelDlg::checked(int id) const { return IsDlgButtonChecked(hwnd(), id) == BST_CHECKED; }
-
-void CVarnelDlg::enable(int id, bool on) { EnableWindow(item(id), on ? TRUE : FALSE); }
 
 std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
@@ -272,7 +176,7 @@ std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM
             }
             return std::nullopt;
         case kKeepHiddenColumnsLast:
-            header_.keepHiddenColumnsLast();
+            list_.keepHiddenColumnsLast();
             return 0;
         case kOfferRecovery:
             offerRecovery();

@@ -1,13 +1,14 @@
 #pragma once
-// CVarnelDlg, the main window: six picture buttons, the five rule pages on a tab control, the
-// file list and the status bar, under a caption it draws itself. It owns everything that lives
-// longer than one command: the file list model, the selected page, the current row, the file
-// counter, the topmost flag and the recorded history.
+// CVarnelDlg, the main window, under a caption it draws itself. It puts together its parts (the
+// button row, the rule pages, the file list and the status bar, each owning its controls), lays
+// them out, and runs the commands they send through one table. It owns what lives longer than
+// one command: the file list model, the file counter, the topmost flag and the recorded history.
 
 #include <windows.h>
 // after windows.h
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,22 +20,20 @@
 #include "disk/FileSystem.h"
 #include "disk/JournalFolder.h"
 #include "model/FileListModel.h"
-#include "model/SortRows.h"
-#include "platform/win32/Win32Collator.h"
-#include "rules/PageOptions.h"
 #include "ui/AddFilesBatch.h"
+#include "ui/ButtonRow.h"
 #include "ui/ColorDlg.h"
 #include "ui/DialogBase.h"
-#include "ui/HeaderCtrlEx.h"
+#include "ui/FileListView.h"
 #include "ui/MainLayout.h"
 #include "ui/MainStatusBar.h"
 #include "ui/Prompter.h"
+#include "ui/RulePages.h"
 #include "ui/VarnelDlgServices.h"
 #include "ui/WindowMessages.h"
 
 namespace tessary {
 
-inline constexpr COLORREF kMainBackground = 0xD6D6D9;
 // The window property by which a second start of the program finds the running copy.
 inline constexpr wchar_t kInstanceMarker[] = L"Tessary Renamer";
 // The status bar's last pane: what the last preview found.
@@ -47,12 +46,6 @@ inline constexpr char16_t kExitQuestion[] = u"您要退出本系统吗？";
 inline constexpr char16_t kHelpMissing[] = u"帮助文件不存在!";
 inline constexpr char16_t kForbiddenNameMessage[] =
     u"名字中存在非法字符!Windows命名规范中,不允许有 \\  /  :  ?  *  <  >  |  \" 中任一字符";
-
-// The edits whose text becomes part of a name, with the characters each refuses; empty for any
-// other control.
-std::u16string_view forbiddenCharactersOf(int controlId);
-// The first forbidden character found, looking for them in their listed order; 0 for none.
-char16_t findForbiddenCharacter(std::u16string_view text, std::u16string_view forbidden);
 
 class CVarnelDlg : public DialogBase {
   public:
@@ -78,9 +71,9 @@ class CVarnelDlg : public DialogBase {
     // Tells the list that the model's rows changed.
     void modelChanged();
 
-    int selectedPage() const { return selectedPage_; }
-    const SortOrder& sortOrder() const { return sortOrder_; }
-    int currentRow() const { return currentRow_; }
+    int selectedPage() const { return pages_.selectedPage(); }
+    const SortOrder& sortOrder() const { return list_.sortOrder(); }
+    int currentRow() const { return list_.currentRow(); }
     bool topmost() const { return topmost_; }
     bool quitRequested() const { return quitRequested_; }
     int fileCounter() const { return fileCounter_; }
@@ -88,7 +81,7 @@ class CVarnelDlg : public DialogBase {
     const MainFrameSkin& frameSkin() const { return frame_; }
 
     // The options of the rule pages as their controls hold them.
-    PageOptions readPageOptions() const;
+    PageOptions readPageOptions() const { return pages_.readOptions(); }
 
     // The window's add-files batch, which its workers and progress windows share.
     AddBatchState& addBatch() { return addBatch_; }
@@ -108,21 +101,21 @@ class CVarnelDlg : public DialogBase {
     // One row for each command: every id that asks for it, and its handler.
     struct CommandRow {
         std::vector<UINT> ids;
-        void (CVarnelDlg::*handler)();
+        std::function<void(CVarnelDlg&)> handler;
     };
     // One row for each command notification code a handler wants (EN_CHANGE, BN_CLICKED, ...):
     // the controls, the code, and the handler, which is given the control's id.
     struct CommandCodeRow {
         std::vector<UINT> ids;
         UINT code;
-        void (CVarnelDlg::*handler)(int id);
+        std::function<void(CVarnelDlg&, int id)> handler;
     };
     // One row for each notification (WM_NOTIFY) the window answers: the sender, the code and
     // the handler.
     struct NotifyRow {
         int from;  // a control id, or kListHeader
         UINT code;
-        LRESULT (CVarnelDlg::*handler)(NMHDR& header);
+        std::function<LRESULT(CVarnelDlg&, NMHDR& header)> handler;
     };
     // The list's header control, which has no id of its own.
     static constexpr int kListHeader = -1;
@@ -133,7 +126,6 @@ class CVarnelDlg : public DialogBase {
     void mapCommands();
     // Opening (VarnelDlg.cpp).
     void loadSettings();
-    void setDefaults();
     void finishOpening();
 
     // Layout (VarnelDlgLayout.cpp).
@@ -147,30 +139,11 @@ class CVarnelDlg : public DialogBase {
     int clientWidth() const;
     int clientHeight() const;
 
-    // Pages (VarnelDlgPages.cpp).
-    void setUpTabs();
-    LRESULT onTabChanged(NMHDR& header);
-    void showGroup(PageGroup group, bool show);
-    void showBasicPage(bool show);
-    void showInsertPage(bool show);
-    void showDeletePage(bool show);
-    void showReplacePage(bool show);
-    void showAdvancedPage(bool show);
-    void showOperationObject(bool show);
-    void applyAdvancedMode(int mode);
-    void onInsertSequenceToggled();
-    void onInsertIntoNameToggled();
-    void onReplaceModeChosen();
-    void onClearInsertText();
-    void onFocusNewName();
-    void onFocusNewExtension();
-    void onAdvancedMode1();
-    void onAdvancedMode2();
-
     // Commands (VarnelDlgCommands.cpp).
     // Where the next batch's journal is written.
     std::u16string nextJournal() const;
     void offerRecovery();
+    void onTabChanged();
     void onPreview();
     void onApply();
     void onUndo();
@@ -184,12 +157,8 @@ class CVarnelDlg : public DialogBase {
     void applyEffects(const CommandEffects& effects);
     void checkNameInput(int id);
     void onRenameOne(SingleRenameOrigin origin);
-    void onRenameOneFromMenu();
-    void onPlainAbout();
     // The list commands.
     void moveCurrentRow(bool up);
-    void onMoveRowUp();
-    void onMoveRowDown();
     void onClearList();
     void onClearListShort();
     void onRemoveSelectedRows();
@@ -198,6 +167,8 @@ class CVarnelDlg : public DialogBase {
     void onOpenFile();
     void onRefreshList();
     void onExportList();
+    void onListColumnClick(int column);
+    void onListRightClick(const NMHDR& click);
 
     // Operation records (VarnelDlgRecords.cpp).
     void onSaveRecord();
@@ -206,17 +177,11 @@ class CVarnelDlg : public DialogBase {
     void onRecordedUndo();
 
     // MP3 tags (VarnelDlgTags.cpp).
-    void onShowTagClicked(int id);
     void onShowTagMenu();
-    void onTemplateChosen(int id);
-    void onTokenButton(int id);
-    void onClearStyle();
     void showTagColumns(bool show);
     void onBulkTagEdit();
     // Takes the tag columns away and clears "Show Tag".
     void removeTagColumns();
-    // The list control's columns made the model's, after columns were added or removed.
-    void syncListColumns();
 
     // Adding files (VarnelDlgAddFiles.cpp).
     void onPickFiles();
@@ -227,27 +192,9 @@ class CVarnelDlg : public DialogBase {
     void onAddFilePause(HANDLE resume);
     void onAddFileResumeTimer();
 
-    // The file list (VarnelDlgList.cpp).
-    void setUpFileList();
-    static LRESULT CALLBACK fileListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
-    void onDividerDoubleClick(int column);
-    LRESULT onHeaderEndDrag(NMHDR& header);
-    LRESULT onListDisplayInfo(NMHDR& header);
-    LRESULT onListColumnClick(NMHDR& header);
-    // The row clicked becomes the current row (none below the last row).
-    void pickClickedRow(const NMHDR& header);
-    LRESULT onListClick(NMHDR& header);
-    LRESULT onListDoubleClick(NMHDR& header);
-    LRESULT onListRightClick(NMHDR& header);
-    void openContextMenu(POINT screen);
-    std::vector<int> selectedRows() const;
-    void updateFileCountPane();
-
     void setPaneText(int pane, std::u16string_view text);
     void setItemText(int id, std::u16string_view text);
     bool checked(int id) const;
-    void enable(int id, bool on);
 
     HINSTANCE instance_;
     std::unique_ptr<Prompter> ownPrompter_;
@@ -258,10 +205,14 @@ class CVarnelDlg : public DialogBase {
     FileSystem* fileSystem_;
     JournalFolder journals_{u""};
 
-    HWND fileList_ = nullptr;
-    HWND fileListHeader_ = nullptr;
-    CHeaderCtrlEx header_;
+    // The parts, each owning its controls.
+    FileListModel model_ = FileListModel::withStandardColumns();
+    FileListView list_{model_};
+    RulePages pages_;
+    ButtonRow buttons_;
     MainStatusBar statusBar_;
+    MainFrameSkin frame_;
+
     UniqueBrush background_;
     std::vector<ControlPlace> placed_;  // where applyLayout last put each control
     int insertLabelWidth_ = 0;          // the label "起始插入位置" in its font
@@ -269,12 +220,7 @@ class CVarnelDlg : public DialogBase {
     bool modal_ = false;
     bool quitRequested_ = false;
 
-    FileListModel model_ = FileListModel::withStandardColumns();
     RecordedHistory history_;
-    SortOrder sortOrder_;
-    Win32Collator collator_;
-    int selectedPage_ = 0;
-    int currentRow_ = -1;
     int fileCounter_ = 0;
     DWORD lastListRefresh_ = 0;
     std::uint64_t shownStep_ = 0;
@@ -282,9 +228,6 @@ class CVarnelDlg : public DialogBase {
     bool topmost_ = false;
     RECT openingRect_{};
 
-    MainFrameSkin frame_;
-    struct Controls;
-    std::unique_ptr<Controls> controls_;
     // Declared last, so gone first: it waits for a pick worker still running, which uses the
     // window's services.
     AddBatchState addBatch_;

@@ -76,7 +76,7 @@ LRESULT CVarnelDlg::onAddFile(WPARAM index, LPARAM kind) {
 void CVarnelDlg::onAddFilePause(HANDLE resume) {
     // The progress window of a drop lives on this thread: let it show where the batch stands.
     if (HWND progress = addBatch_.dropProgress) UpdateWindow(progress);
-    UpdateWindow(fileList_);
+    UpdateWindow(list_.handle());
     const DWORD pending = HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT));
     if ((pending & QS_POSTMESSAGE) != 0) {
         // Behind what was posted meanwhile (a Stop press among it).

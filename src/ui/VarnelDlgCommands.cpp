@@ -1,6 +1,6 @@
-// The command table of the main window: the six buttons, the small page commands, the system
-// menu, the exit confirmation, help, the about boxes, the always-on-top switch and the checks
-// of the name fields.
+// The main window's commands: the six buttons, the tabs, the list commands, the system menu,
+// the exit confirmation, help, the about box, the always-on-top switch and the checks of the
+// name fields.
 
 #include <windows.h>
 // after windows.h
@@ -19,34 +19,6 @@
 
 namespace tessary {
 
-std::u16string_view forbiddenCharactersOf(int controlId) {
-    // Every name field refuses the nine characters a file name cannot hold; the text to insert
-    // lets the slash through because it carries the sequence placeholder "/N".
-    static constexpr char16_t all[] = u"\\/:?*<>|\"";
-    static constexpr char16_t insertText[] = u"\\:?*<>|\"";
-    switch (controlId) {
-        case IDC_NEW_EXT:
-        case IDC_NEW_NAME:
-        case IDC_REP_FIND:
-        case IDC_REP_WITH:
-        case IDC_REP_RUN:
-        case IDC_ADV_SEP:
-        case IDC_ADV_REPL:
-            return all;
-        case IDC_INS_TEXT:
-            return insertText;
-        default:
-            return {};
-    }
-}
-
-char16_t findForbiddenCharacter(std::u16string_view text, std::u16string_view forbidden) {
-    for (const char16_t c : forbidden) {
-        if (text.find(c) != std::u16string_view::npos) return c;
-    }
-    return 0;
-}
-
 std::u16string CVarnelDlg::nextJournal() const { return journals_.nextPath(*fileSystem_); }
 
 void CVarnelDlg::offerRecovery() {
@@ -56,13 +28,22 @@ void CVarnelDlg::offerRecovery() {
     prompter_->showMessage(recoveryReport(recoverJournals(journals_, *fileSystem_)));
 }
 
+void CVarnelDlg::onTabChanged() {
+    const int focus = pages_.showChosenPage();
+    // The tag columns belong to the page that showed them.
+    removeTagColumns();
+    if (focus != 0)
+        SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(focus)), TRUE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void CVarnelDlg::onPreview() {
-    const PreviewOutcome outcome = runPreview(model_, selectedPage_, readPageOptions());
+    const PreviewOutcome outcome = runPreview(model_, pages_.selectedPage(), pages_.readOptions());
     if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
         prompter_->showMessage(std::u16string(outcome.message));
     }
     if (outcome.rowsWritten) setPaneText(kPlanPane, checkPreview(model_, *fileSystem_).paneText);
-    if (outcome.enableApply) enable(IDC_APPLY, true);
+    if (outcome.enableApply) buttons_.enableApply(true);
     modelChanged();
 }
 
@@ -77,13 +58,13 @@ void CVarnelDlg::onUndo() {
 }
 
 void CVarnelDlg::onRenameOne(SingleRenameOrigin origin) {
-    const SingleRenameStart start = startSingleRename(model_, currentRow_, origin);
+    const SingleRenameStart start = startSingleRename(model_, list_.currentRow(), origin);
     if (start.kind == SingleRenameStart::Kind::Message) {
         prompter_->showMessage(start.text);
         return;
     }
     if (start.kind != SingleRenameStart::Kind::OpenDialog) return;
-    const int row = currentRow_;
+    const int row = list_.currentRow();
     const std::optional<std::u16string> name = shell_->askNewName(hwnd(), start.text, *prompter_);
     if (!name) return;
     applyEffects(renameSingleFile(model_, *fileSystem_, row, *name, origin));
@@ -91,8 +72,8 @@ void CVarnelDlg::onRenameOne(SingleRenameOrigin origin) {
 }
 
 void CVarnelDlg::applyEffects(const CommandEffects& effects) {
-    if (effects.enableApply) enable(IDC_APPLY, *effects.enableApply);
-    if (effects.enableUndo) enable(IDC_UNDO, *effects.enableUndo);
+    if (effects.enableApply) buttons_.enableApply(*effects.enableApply);
+    if (effects.enableUndo) buttons_.enableUndo(*effects.enableUndo);
     if (effects.newExtensionText) setItemText(IDC_NEW_EXT, *effects.newExtensionText);
     if (effects.pane0) setPaneText(0, *effects.pane0);
     if (effects.pane1) setPaneText(1, *effects.pane1);
@@ -135,11 +116,10 @@ void CVarnelDlg::onTopmost() {
 }
 
 void CVarnelDlg::checkNameInput(int id) {
-    const std::u16string text = itemText(id);
-    if (findForbiddenCharacter(text, forbiddenCharactersOf(id)) == 0) return;
+    if (!pages_.holdsForbiddenCharacter(id)) return;
     prompter_->showMessage(std::u16string(kForbiddenNameMessage));
     // The whole text goes, not just the character; the change this makes passes the check.
-    setItemText(id, u"");
+    pages_.clearField(id);
 }
 
 void CVarnelDlg::rebuildSystemMenu() {
@@ -201,25 +181,26 @@ void CVarnelDlg::onSysCommand(WPARAM command, LPARAM position, bool& handled) {
     handled = false;
 }
 
-void CVarnelDlg::onRenameOneFromMenu() { onRenameOne(SingleRenameOrigin::Menu); }
-void CVarnelDlg::onPlainAbout() { shell_->showPlainAbout(hwnd()); }
-
 void CVarnelDlg::moveCurrentRow(bool up) {
-    HWND list = item(IDC_FILE_LIST);
-    SetFocus(list);
-    const MoveResult moved = up ? moveRowUp(model_, currentRow_) : moveRowDown(model_, currentRow_);
-    if (moved.moved) {
-        currentRow_ = moved.currentRow;
-        const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
-        ListView_SetItemState(list, moved.currentRow, state, state);
-        ListView_EnsureVisible(list, moved.currentRow, FALSE);
-    }
+    SetFocus(list_.handle());
+    const int row = list_.currentRow();
+    const MoveResult moved = up ? moveRowUp(model_, row) : moveRowDown(model_, row);
+    if (moved.moved) list_.showMovedRow(moved.currentRow);
     applyEffects(moved.effects);
     modelChanged();
 }
 
-void CVarnelDlg::onMoveRowUp() { moveCurrentRow(true); }
-void CVarnelDlg::onMoveRowDown() { moveCurrentRow(false); }
+void CVarnelDlg::onListColumnClick(int column) {
+    if (list_.sortByColumn(column)) modelChanged();
+}
+
+void CVarnelDlg::onListRightClick(const NMHDR& click) {
+    list_.pickClickedRow(click);
+    list_.openContextMenu(click, hwnd(),
+                          {.historyEmpty = history_.empty(),
+                           .topmost = topmost_,
+                           .tagsShown = checked(IDC_MP3_SHOW_TAG)});
+}
 
 void CVarnelDlg::onClearList() {
     applyEffects(clearList(model_, fileCounter_, history_));
@@ -232,26 +213,26 @@ void CVarnelDlg::onClearListShort() {
 }
 
 void CVarnelDlg::onRemoveSelectedRows() {
-    const std::vector<int> selected = selectedRows();
-    ListView_SetItemState(item(IDC_FILE_LIST), -1, 0, LVIS_SELECTED);
+    const std::vector<int> selected = list_.selectedRows();
+    list_.clearSelection();
     applyEffects(removeSelectedRows(model_, fileCounter_, selected));
     modelChanged();
 }
 
 void CVarnelDlg::onRemoveUnselectedRows() {
-    const std::vector<int> selected = selectedRows();
-    ListView_SetItemState(item(IDC_FILE_LIST), -1, 0, LVIS_SELECTED);
+    const std::vector<int> selected = list_.selectedRows();
+    list_.clearSelection();
     applyEffects(removeUnselectedRows(model_, fileCounter_, selected));
     modelChanged();
 }
 
 void CVarnelDlg::onOpenFolder() {
-    const std::u16string parameters = openFolderParameters(model_, currentRow_);
+    const std::u16string parameters = openFolderParameters(model_, list_.currentRow());
     if (!parameters.empty()) shell_->shellOpen(hwnd(), u"explorer.exe", parameters);
 }
 
 void CVarnelDlg::onOpenFile() {
-    const std::u16string path = openFilePath(model_, currentRow_);
+    const std::u16string path = openFilePath(model_, list_.currentRow());
     if (path.empty()) return;
     if (shell_->shellOpen(hwnd(), path) == SE_ERR_NOASSOC) {
         shell_->shellOpen(hwnd(), u"rundll32.exe", openWithParameters(path));
