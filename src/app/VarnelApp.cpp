@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "disk/LastOpenSettings.h"
 #include "platform/win32/UniqueHandle.h"
 #include "ui/VarnelDlg.h"
 
@@ -38,8 +39,11 @@ bool CVarnelApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     InitCommonControlsEx(&controls);
 
+    // Read before the window opens; the window says so if the file could not be created.
+    StartSettings settings;
+    settings.read();
     {
-        CVarnelDlg dialog(instance_);
+        CVarnelDlg dialog(instance_, nullptr, nullptr, nullptr, &settings);
         dialog.DoModal();
     }
     return false;

@@ -4,7 +4,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <memory>
 #include <string_view>
 
 #include "disk/LastOpenSettings.h"
@@ -79,35 +78,6 @@ DWORD WINAPI feedPickedFiles(void* argument) {
     return 0;
 }
 
-struct PickArguments {
-    AddBatchState* state;
-    MainWindowShell* shell;
-    Prompter* prompter;
-};
-
-DWORD WINAPI pickFilesThread(void* argument) {
-    const std::unique_ptr<PickArguments> args(static_cast<PickArguments*>(argument));
-    AddBatchState& state = *args->state;
-    HWND main = state.mainWindow;
-    const FilePick pick = args->shell->pickFiles(main, lastOpenSettings().folder());
-    if (pick.outcome == FilePick::Outcome::TooMany) {
-        args->prompter->showMessage(kTooManyPicked);
-    } else if (pick.outcome == FilePick::Outcome::Confirmed && !pick.files.empty()) {
-        SettingsFile settings;
-        if (!lastOpenSettings().store(settings, pick.resultPath)) {
-            args->prompter->platformMessageBox(kLastOpenNotWritten, u"", prompt::kOk);
-        } else {
-            state.picked = pick.files;
-            state.total = static_cast<std::uint32_t>(state.picked.size());
-            CDlgProgress2 progress(state, AddBatchKind::Pick, &feedPickedFiles, &state);
-            progress.runBatch(main);
-            state.picked.clear();
-        }
-    }
-    state.running = false;
-    return 0;
-}
-
 }  // namespace
 
 std::vector<std::u16string> readDroppedPaths(HDROP drop) {
@@ -156,21 +126,25 @@ HDROP makeDropHandle(const std::vector<std::u16string>& paths) {
     return static_cast<HDROP>(memory);
 }
 
-AddBatchState::~AddBatchState() {
-    if (pickThread) waitAnsweringSends(pickThread.get());
-}
-
-void startPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
-                    Prompter& prompter) {
+void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell, Prompter& prompter,
+                  StartSettings& settings) {
     if (batch.running.exchange(true)) return;
     batch.mainWindow = mainWindow;
-    auto* args = new PickArguments{&batch, &shell, &prompter};
-    // The worker of the last pick has ended (running was false): its handle can go.
-    batch.pickThread.reset(CreateThread(nullptr, 0, &pickFilesThread, args, 0, nullptr));
-    if (!batch.pickThread) {
-        delete args;
-        batch.running = false;
+    const FilePick pick = shell.pickFiles(mainWindow, settings.lastOpen.folder());
+    if (pick.outcome == FilePick::Outcome::TooMany) {
+        prompter.showMessage(kTooManyPicked);
+    } else if (pick.outcome == FilePick::Outcome::Confirmed && !pick.files.empty()) {
+        if (!settings.lastOpen.store(settings.file, pick.resultPath)) {
+            prompter.platformMessageBox(kLastOpenNotWritten, u"", prompt::kOk);
+        } else {
+            batch.picked = pick.files;
+            batch.total = static_cast<std::uint32_t>(batch.picked.size());
+            CDlgProgress2 progress(batch, AddBatchKind::Pick, &feedPickedFiles, &batch);
+            progress.runBatch(mainWindow);
+            batch.picked.clear();
+        }
     }
+    batch.running = false;
 }
 
 void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& prompter) {

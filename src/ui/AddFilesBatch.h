@@ -1,8 +1,8 @@
 #pragma once
-// The add-files batches of the window: the state the workers, the progress windows and the main
-// window share, the pick batch's thread and the two feed workers. The main window owns the state
-// and hands it to each worker and progress window. The workers never touch the list: they queue
-// a group of paths and wait while the main window builds their rows.
+// The add-files batches of the window: the state the feed workers, the progress windows and the
+// main window share, and the two batches, each run on the main window's thread. The main window
+// owns the state and hands it to each worker and progress window. The workers never touch the list:
+// they queue a group of paths and wait while the main window builds their rows.
 
 #include <windows.h>
 
@@ -19,6 +19,7 @@ namespace tessary {
 
 class MainWindowShell;
 class Prompter;
+struct StartSettings;
 
 // The most files queued for one message, and the longest the window builds rows in one go.
 inline constexpr std::size_t kFilesPerMessage = 4096;
@@ -37,8 +38,6 @@ struct AddBatchState {
     AddBatchState() = default;
     AddBatchState(const AddBatchState&) = delete;
     AddBatchState& operator=(const AddBatchState&) = delete;
-    // Waits for a pick worker that has not ended yet, answering what it sends meanwhile.
-    ~AddBatchState();
 
     PathQueue queue;
     std::atomic<std::uint32_t> total{0};
@@ -49,19 +48,19 @@ struct AddBatchState {
     std::atomic<HWND> mainWindow{nullptr};
     std::atomic<HWND> dropProgress{nullptr};
     std::atomic<HWND> pickProgress{nullptr};
-    // The paths of a pick batch, in the dialog's order: written by the pick worker before its
-    // feed worker starts, read by that feed worker only, cleared after it has ended.
+    // The paths of a pick batch, in the dialog's order: written before its feed worker starts,
+    // read by that feed worker only, cleared after it has ended.
     std::vector<std::u16string> picked;
     // True from the start of a batch until its worker has ended: two never run at once.
     std::atomic<bool> running{false};
-    // The pick batch's own thread, while there is one.
-    UniqueThread pickThread;
 };
 
-// Starts the pick batch on a thread of its own and returns at once; does nothing while a batch
-// runs. The shell and the prompter must outlive the batch (the window's do).
-void startPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
-                    Prompter& prompter);
+// Runs a pick batch on the calling thread (the main window's): the open-file dialog in the
+// folder of the last pick, then the progress window, fed by a worker, until it has closed and the
+// worker has ended. The folder of a confirmed pick is stored first; when it cannot be, nothing
+// is added.
+void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell, Prompter& prompter,
+                  StartSettings& settings);
 
 // Runs a drop batch on the calling thread (the main window's): the progress window, fed by a
 // worker, until it has closed and the worker has ended. Does not release the drop handle.

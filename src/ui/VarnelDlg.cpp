@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "disk/LastOpenSettings.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "res/resource.h"
 #include "ui/AddFilesBatch.h"
@@ -16,7 +15,7 @@ namespace tessary {
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
 CVarnelDlg::CVarnelDlg(HINSTANCE instance, Prompter* prompter, MainWindowShell* shell,
-                       FileSystem* fileSystem)
+                       FileSystem* fileSystem, StartSettings* settings)
     : DialogBase(IDD_TESSARY_DIALOG), instance_(instance) {
     if (prompter == nullptr) {
         ownPrompter_ = std::make_unique<Win32Prompter>();
@@ -30,9 +29,15 @@ CVarnelDlg::CVarnelDlg(HINSTANCE instance, Prompter* prompter, MainWindowShell* 
         ownFileSystem_ = std::make_unique<Win32FileSystem>();
         fileSystem = ownFileSystem_.get();
     }
+    if (settings == nullptr) {
+        ownSettings_ = std::make_unique<StartSettings>();
+        ownSettings_->read();
+        settings = ownSettings_.get();
+    }
     prompter_ = prompter;
     shell_ = shell;
     fileSystem_ = fileSystem;
+    settings_ = settings;
     // Beside LastOpen.ini, which is read from the working folder too.
     journals_ = JournalFolder(workingFolder());
     background_.reset(CreateSolidBrush(kMainBackground));
@@ -89,7 +94,9 @@ BOOL CVarnelDlg::onInitDialog() {
     if (auto* own = dynamic_cast<Win32Prompter*>(ownPrompter_.get())) own->setOwner(hwnd());
     SetWindowLongPtrW(hwnd(), GWL_STYLE,
                       GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    loadSettings();
+    if (settings_->loaded == LastOpenLoad::CreateFailed) {
+        prompter_->showMessage(kLastOpenCreateFailed);
+    }
     rebuildSystemMenu();
 
     icon_ =
@@ -120,13 +127,6 @@ BOOL CVarnelDlg::onInitDialog() {
     finishOpening();
     PostMessageW(hwnd(), kOfferRecovery, 0, 0);
     return FALSE;  // the focus is set
-}
-
-void CVarnelDlg::loadSettings() {
-    SettingsFile file;
-    if (lastOpenSettings().load(file) == LastOpenLoad::CreateFailed) {
-        prompter_->showMessage(kLastOpenCreateFailed);
-    }
 }
 
 void CVarnelDlg::finishOpening() {

@@ -19,6 +19,7 @@
 #include "commands/RecordedHistory.h"
 #include "disk/FileSystem.h"
 #include "disk/JournalFolder.h"
+#include "disk/LastOpenSettings.h"
 #include "model/FileListModel.h"
 #include "ui/AddFilesBatch.h"
 #include "ui/ButtonRow.h"
@@ -49,10 +50,12 @@ inline constexpr char16_t kForbiddenNameMessage[] =
 
 class CVarnelDlg : public DialogBase {
   public:
-    // The prompter, the shell and the file system default to the desktop's; tests pass their
-    // own.
+    // The prompter, the shell and the file system default to the desktop's, the settings to
+    // those of the working folder, read now; the program passes the settings it has read, tests
+    // their own services.
     explicit CVarnelDlg(HINSTANCE instance, Prompter* prompter = nullptr,
-                        MainWindowShell* shell = nullptr, FileSystem* fileSystem = nullptr);
+                        MainWindowShell* shell = nullptr, FileSystem* fileSystem = nullptr,
+                        StartSettings* settings = nullptr);
     ~CVarnelDlg();
     CVarnelDlg(const CVarnelDlg&) = delete;
     CVarnelDlg& operator=(const CVarnelDlg&) = delete;
@@ -125,7 +128,6 @@ class CVarnelDlg : public DialogBase {
     std::optional<LRESULT> onNotify(NMHDR& header);
     void mapCommands();
     // Opening (VarnelDlg.cpp).
-    void loadSettings();
     void finishOpening();
 
     // Layout (VarnelDlgLayout.cpp).
@@ -200,9 +202,11 @@ class CVarnelDlg : public DialogBase {
     std::unique_ptr<Prompter> ownPrompter_;
     std::unique_ptr<MainWindowShell> ownShell_;
     std::unique_ptr<FileSystem> ownFileSystem_;
+    std::unique_ptr<StartSettings> ownSettings_;
     Prompter* prompter_;
     MainWindowShell* shell_;
     FileSystem* fileSystem_;
+    StartSettings* settings_;
     JournalFolder journals_{u""};
 
     // The parts, each owning its controls.
@@ -228,8 +232,6 @@ class CVarnelDlg : public DialogBase {
     bool topmost_ = false;
     RECT openingRect_{};
 
-    // Declared last, so gone first: it waits for a pick worker still running, which uses the
-    // window's services.
     AddBatchState addBatch_;
 };
 

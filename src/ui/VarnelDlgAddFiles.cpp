@@ -24,7 +24,7 @@ constexpr std::uint64_t kProgressSteps = 250;
 
 }  // namespace
 
-void CVarnelDlg::onPickFiles() { startPickBatch(addBatch_, hwnd(), *shell_, *prompter_); }
+void CVarnelDlg::onPickFiles() { runPickBatch(addBatch_, hwnd(), *shell_, *prompter_, *settings_); }
 
 void CVarnelDlg::showBatchEnded() {
     modelChanged();

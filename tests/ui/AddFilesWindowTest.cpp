@@ -199,6 +199,10 @@ TEST_F(AddFilesWindowTest, APickBatchAddsTheFilesAndRemembersTheirFolder) {
     EXPECT_EQ(shell_.pickedIn[1], folder);
     EXPECT_EQ(decodeLastOpen(settings.read(kLastOpenReadBytes).value_or("")), paths[1]);
     EXPECT_TRUE(prompter_.shown().empty());
+    // The dialog is the window's own: opened on its thread, with no second message loop.
+    EXPECT_EQ(shell_.pickedOnThread,
+              (std::vector<DWORD>{GetWindowThreadProcessId(window_->hwnd(), nullptr),
+                                  GetWindowThreadProcessId(window_->hwnd(), nullptr)}));
 }
 
 TEST_F(AddFilesWindowTest, ACancelledOrOverfullPickAddsNothing) {

@@ -46,11 +46,13 @@ class RecordingShell : public MainWindowShell {
     void showAbout(HWND) override { ++aboutShown; }
     void showPlainAbout(HWND) override { ++plainAboutShown; }
 
-    // What the open-file dialog answers, and the folders it was opened in.
+    // What the open-file dialog answers, and the folders and threads it was opened in.
     FilePick pick;
     std::vector<std::u16string> pickedIn;
+    std::vector<DWORD> pickedOnThread;
     FilePick pickFiles(HWND, const std::u16string& initialFolder) override {
         pickedIn.push_back(initialFolder);
+        pickedOnThread.push_back(GetCurrentThreadId());
         return pick;
     }
 

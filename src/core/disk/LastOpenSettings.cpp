@@ -86,9 +86,4 @@ std::u16string LastOpenSettings::folder() const {
     return folder_;
 }
 
-LastOpenSettings& lastOpenSettings() {
-    static LastOpenSettings settings;
-    return settings;
-}
-
 }  // namespace tessary

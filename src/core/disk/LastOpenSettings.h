@@ -73,7 +73,14 @@ class LastOpenSettings {
     std::u16string folder_;
 };
 
-// The one buffer of the process.
-LastOpenSettings& lastOpenSettings();
+// The settings the program reads at start and hands to its main window: the file in the
+// working folder, the folder it holds, and how reading it went.
+struct StartSettings {
+    SettingsFile file;
+    LastOpenSettings lastOpen;
+    LastOpenLoad loaded = LastOpenLoad::Read;
+
+    void read() { loaded = lastOpen.load(file); }
+};
 
 }  // namespace tessary
