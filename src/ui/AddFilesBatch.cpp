@@ -52,18 +52,12 @@ void feedPaths(AddBatchState& state, const std::vector<std::u16string>& paths, A
 struct DropFeed {
     AddBatchState* state;
     HDROP drop;
-    Prompter* prompter;
 };
 
 DWORD WINAPI feedDroppedFiles(void* argument) {
     const DropFeed& feed = *static_cast<DropFeed*>(argument);
     AddBatchState& state = *feed.state;
     const std::vector<std::u16string> paths = readDroppedPaths(feed.drop);
-    if (paths.size() > 2'147'483'648u) {
-        feed.prompter->showMessage(kTooManyDropped);
-        finishFeed(state, AddBatchKind::Drop);
-        return 0;
-    }
     SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, paths.size(), kProgressStart);
     feedPaths(state, paths, kAddDropped);
     finishFeed(state, AddBatchKind::Drop);
@@ -149,10 +143,15 @@ void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
 
 void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& prompter) {
     if (batch.running.exchange(true)) return;
-    batch.mainWindow = mainWindow;
-    DropFeed feed{&batch, drop, &prompter};
-    CDlgProgress progress(batch, AddBatchKind::Drop, &feedDroppedFiles, &feed);
-    progress.runBatch(mainWindow);
+    // Counted here, so that the message is the window's own; the worker reads the paths.
+    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > kMostDroppedFiles) {
+        prompter.showMessage(kTooManyDropped);
+    } else {
+        batch.mainWindow = mainWindow;
+        DropFeed feed{&batch, drop};
+        CDlgProgress progress(batch, AddBatchKind::Drop, &feedDroppedFiles, &feed);
+        progress.runBatch(mainWindow);
+    }
     batch.running = false;
 }
 

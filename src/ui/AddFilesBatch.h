@@ -30,6 +30,7 @@ enum AddProgressStep : LPARAM { kProgressStart = 0, kProgressFinished = 1, kProg
 
 enum class AddBatchKind { Drop, Pick };
 
+inline constexpr UINT kMostDroppedFiles = 2'147'483'648u;
 inline constexpr char16_t kTooManyDropped[] =
     u"允许添加到列表的最大文件数是2,147,483,648个，您超出了该限制!";
 
@@ -63,7 +64,8 @@ void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
                   StartSettings& settings);
 
 // Runs a drop batch on the calling thread (the main window's): the progress window, fed by a
-// worker, until it has closed and the worker has ended. Does not release the drop handle.
+// worker, until it has closed and the worker has ended; a drop of more than kMostDroppedFiles
+// is refused with a message. Does not release the drop handle.
 void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& prompter);
 
 // Every path of a drop, in order, each read whole, in one pass over the handle's list (asking
