@@ -102,6 +102,36 @@ bool wantsHelp(const Arguments& args) {
     return false;
 }
 
+// The rows, as adding the files in this order would make them, with their full paths; with
+// `names`, each line's new name in the Preview column. False, said on the error stream, for a
+// line of --names without its tab.
+bool readRows(Streams& io, bool names, FileListModel& model,
+              std::vector<std::u16string>& fullPaths) {
+    int lineNumber = 0;
+    for (std::u16string& line : readLines(io.in)) {
+        ++lineNumber;
+        if (line.empty()) continue;
+        std::u16string newName;
+        if (names) {
+            const std::size_t tab = line.find(u'\t');
+            if (tab == std::u16string::npos) {
+                io.err << "tessary-cli: line " << lineNumber << " has no tab before its new name\n";
+                return false;
+            }
+            newName = line.substr(tab + 1);
+            line.resize(tab);
+        }
+        auto [folder, name] = splitPath(line);
+        const int row = model.insertRow(model.rowCount(), name);
+        model.setText(row, ColPath, folder);
+        model.setText(row, ColOriginalName, name);
+        model.setText(row, ColStatus, kStatusUnchanged);
+        model.setText(row, ColPreview, newName);
+        fullPaths.push_back(std::move(line));
+    }
+    return true;
+}
+
 }  // namespace
 
 int runApplyCommand(const Arguments& args, Streams& io) {
@@ -125,31 +155,9 @@ int runApplyCommand(const Arguments& args, Streams& io) {
         return kExitUsage;
     }
 
-    // The rows, as adding the files in this order would make them.
     FileListModel model = FileListModel::withStandardColumns();
     std::vector<std::u16string> fullPaths;
-    int lineNumber = 0;
-    for (std::u16string& line : readLines(io.in)) {
-        ++lineNumber;
-        if (line.empty()) continue;
-        std::u16string newName;
-        if (names) {
-            const std::size_t tab = line.find(u'\t');
-            if (tab == std::u16string::npos) {
-                io.err << "tessary-cli: line " << lineNumber << " has no tab before its new name\n";
-                return kExitUsage;
-            }
-            newName = line.substr(tab + 1);
-            line.resize(tab);
-        }
-        auto [folder, name] = splitPath(line);
-        const int row = model.insertRow(model.rowCount(), name);
-        model.setText(row, ColPath, folder);
-        model.setText(row, ColOriginalName, name);
-        model.setText(row, ColStatus, kStatusUnchanged);
-        model.setText(row, ColPreview, newName);
-        fullPaths.push_back(std::move(line));
-    }
+    if (!readRows(io, names, model, fullPaths)) return kExitUsage;
     if (!names) {
         const PreviewOutcome outcome = runPreview(model, choice.page, choice.options);
         if (outcome.kind == PreviewOutcome::StoppedWithMessage) {

@@ -308,6 +308,82 @@ void MainFrameSkin::drawPieces(UINT right, UINT left) {
 
 void MainFrameSkin::trackLeave() const { trackNonClientLeave(window_); }
 
+void MainFrameSkin::print(HDC dc, LPARAM what) const {
+    if (what & PRF_NONCLIENT) {
+        RECT r{};
+        GetWindowRect(window_, &r);
+        const UINT right = rightPiece_ != 0
+                               ? rightPiece_
+                               : frame::mainRightPiece(IsZoomed(window_), frame::CaptionPart::None);
+        frame::paintMainFrame(dc, r.right - r.left, r.bottom - r.top, right,
+                              leftPiece_ != 0 ? leftPiece_ : IDB_MAIN_ICON);
+    }
+    frame::printClientAndChildren(window_, dc, what);
+}
+
+std::optional<LRESULT> MainFrameSkin::onButtonDown(UINT message, WPARAM hit, LPARAM screenPoint) {
+    using frame::CaptionPart;
+    if (hit != HTCAPTION) return std::nullopt;
+    const CaptionPart part = partAt(screenPoint);
+    if (part == CaptionPart::None) {
+        pressed_ = CaptionPart::None;
+        if (message == WM_NCLBUTTONDOWN) return std::nullopt;  // drag the window
+        SendMessageW(window_, WM_SYSCOMMAND,
+                     IsZoomed(window_) ? IDM_FRAME_RESTORE : IDM_FRAME_MAXIMIZE, screenPoint);
+        return 0;
+    }
+    // A press on a button is the button's, not the start of a drag (the drag loop would
+    // swallow the release); a quick second click counts as a second press.
+    pressed_ = part;
+    const bool onIcon = part == CaptionPart::Icon;
+    drawPieces(frame::mainRightPiece(IsZoomed(window_), onIcon ? CaptionPart::None : part),
+               frame::mainLeftPiece(onIcon, onIcon));
+    trackLeave();
+    return 0;
+}
+
+void MainFrameSkin::runCaptionButton(frame::CaptionPart part, LPARAM screenPoint) const {
+    using frame::CaptionPart;
+    switch (part) {
+        case CaptionPart::Minimize:
+            SendMessageW(window_, WM_SYSCOMMAND, IDM_FRAME_MINIMIZE, screenPoint);
+            break;
+        case CaptionPart::Close:
+            SendMessageW(window_, WM_SYSCOMMAND, IDM_FRAME_CLOSE, screenPoint);
+            break;
+        case CaptionPart::MaxRestore:
+            SendMessageW(window_, WM_SYSCOMMAND,
+                         IsZoomed(window_) ? IDM_FRAME_RESTORE : IDM_FRAME_MAXIMIZE, screenPoint);
+            break;
+        case CaptionPart::Icon: {
+            RECT r{};
+            GetWindowRect(window_, &r);
+            const UINT command = static_cast<UINT>(
+                TrackPopupMenu(GetSystemMenu(window_, FALSE),
+                               TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
+                               r.left + 8, r.top + 32, 0, window_, nullptr));
+            if (command != 0) PostMessageW(window_, WM_SYSCOMMAND, command, 0);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+std::optional<LRESULT> MainFrameSkin::onButtonUp(WPARAM hit, LPARAM screenPoint) {
+    using frame::CaptionPart;
+    const CaptionPart part = hit == HTCAPTION ? partAt(screenPoint) : CaptionPart::None;
+    const CaptionPart pressed = pressed_;
+    pressed_ = CaptionPart::None;
+    if (part != CaptionPart::None && part == pressed) runCaptionButton(part, screenPoint);
+    // The command may have closed the window.
+    if (!IsWindow(window_)) return 0;
+    const CaptionPart hover = part == CaptionPart::Icon ? CaptionPart::None : part;
+    drawPieces(frame::mainRightPiece(IsZoomed(window_), hover), IDB_MAIN_ICON);
+    return part != CaptionPart::None || pressed != CaptionPart::None ? std::optional<LRESULT>(0)
+                                                                     : std::nullopt;
+}
+
 std::optional<LRESULT> MainFrameSkin::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     using frame::CaptionPart;
     if (window_ == nullptr) return std::nullopt;
@@ -322,22 +398,10 @@ std::optional<LRESULT> MainFrameSkin::handle(UINT message, WPARAM wParam, LPARAM
             // Focus does not change the look; the platform must not draw its caption.
             paint();
             return TRUE;
-        case WM_PRINT: {
+        case WM_PRINT:
             // Drawn here: the platform's print would draw its own caption, not ours.
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            if (lParam & PRF_NONCLIENT) {
-                RECT r{};
-                GetWindowRect(window_, &r);
-                const UINT right =
-                    rightPiece_ != 0
-                        ? rightPiece_
-                        : frame::mainRightPiece(IsZoomed(window_), frame::CaptionPart::None);
-                frame::paintMainFrame(dc, r.right - r.left, r.bottom - r.top, right,
-                                      leftPiece_ != 0 ? leftPiece_ : IDB_MAIN_ICON);
-            }
-            frame::printClientAndChildren(window_, dc, lParam);
+            print(reinterpret_cast<HDC>(wParam), lParam);
             return 0;
-        }
         case WM_SETTEXT:
         case WM_SETICON: {
             // The platform redraws its own caption while it stores the text or icon.
@@ -363,64 +427,10 @@ std::optional<LRESULT> MainFrameSkin::handle(UINT message, WPARAM wParam, LPARAM
             drawPieces(frame::mainRightPiece(IsZoomed(window_), CaptionPart::None), IDB_MAIN_ICON);
             return 0;
         case WM_NCLBUTTONDOWN:
-        case WM_NCLBUTTONDBLCLK: {
-            if (wParam != HTCAPTION) return std::nullopt;
-            const CaptionPart part = partAt(lParam);
-            if (part == CaptionPart::None) {
-                pressed_ = CaptionPart::None;
-                if (message == WM_NCLBUTTONDOWN) return std::nullopt;  // drag the window
-                SendMessageW(window_, WM_SYSCOMMAND,
-                             IsZoomed(window_) ? IDM_FRAME_RESTORE : IDM_FRAME_MAXIMIZE, lParam);
-                return 0;
-            }
-            // A press on a button is the button's, not the start of a drag (the drag loop would
-            // swallow the release); a quick second click counts as a second press.
-            pressed_ = part;
-            const bool onIcon = part == CaptionPart::Icon;
-            drawPieces(frame::mainRightPiece(IsZoomed(window_), onIcon ? CaptionPart::None : part),
-                       frame::mainLeftPiece(onIcon, onIcon));
-            trackLeave();
-            return 0;
-        }
-        case WM_NCLBUTTONUP: {
-            const CaptionPart part = wParam == HTCAPTION ? partAt(lParam) : CaptionPart::None;
-            const CaptionPart pressed = pressed_;
-            pressed_ = CaptionPart::None;
-            if (part != CaptionPart::None && part == pressed) {
-                switch (part) {
-                    case CaptionPart::Minimize:
-                        SendMessageW(window_, WM_SYSCOMMAND, IDM_FRAME_MINIMIZE, lParam);
-                        break;
-                    case CaptionPart::Close:
-                        SendMessageW(window_, WM_SYSCOMMAND, IDM_FRAME_CLOSE, lParam);
-                        break;
-                    case CaptionPart::MaxRestore:
-                        SendMessageW(window_, WM_SYSCOMMAND,
-                                     IsZoomed(window_) ? IDM_FRAME_RESTORE : IDM_FRAME_MAXIMIZE,
-                                     lParam);
-                        break;
-                    case CaptionPart::Icon: {
-                        RECT r{};
-                        GetWindowRect(window_, &r);
-                        const UINT command = static_cast<UINT>(TrackPopupMenu(
-                            GetSystemMenu(window_, FALSE),
-                            TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
-                            r.left + 8, r.top + 32, 0, window_, nullptr));
-                        if (command != 0) PostMessageW(window_, WM_SYSCOMMAND, command, 0);
-                        break;
-                    }
-                    default:
-                        break;
-                }
-            }
-            // The command may have closed the window.
-            if (!IsWindow(window_)) return 0;
-            const CaptionPart hover = part == CaptionPart::Icon ? CaptionPart::None : part;
-            drawPieces(frame::mainRightPiece(IsZoomed(window_), hover), IDB_MAIN_ICON);
-            return part != CaptionPart::None || pressed != CaptionPart::None
-                       ? std::optional<LRESULT>(0)
-                       : std::nullopt;
-        }
+        case WM_NCLBUTTONDBLCLK:
+            return onButtonDown(message, wParam, lParam);
+        case WM_NCLBUTTONUP:
+            return onButtonUp(wParam, lParam);
         default:
             return std::nullopt;
     }

@@ -109,6 +109,11 @@ class MainFrameSkin {
     frame::CaptionPart partAt(LPARAM screenPoint) const;
     void drawPieces(UINT right, UINT left);
     void trackLeave() const;
+    void print(HDC dc, LPARAM what) const;
+    std::optional<LRESULT> onButtonDown(UINT message, WPARAM hit, LPARAM screenPoint);
+    std::optional<LRESULT> onButtonUp(WPARAM hit, LPARAM screenPoint);
+    // A click released on the caption button it was pressed on.
+    void runCaptionButton(frame::CaptionPart part, LPARAM screenPoint) const;
 
     HWND window_ = nullptr;
     UINT rightPiece_ = 0;
