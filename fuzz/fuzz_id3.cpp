@@ -1,6 +1,6 @@
 // An MP3 file is whatever the user added to the list: any content must read without a fault,
-// give a consistent record, and, when it counts as MP3, take a rewrite of its own tag that
-// changes only the last 128 bytes (or appends them) and reads back the same.
+// its ID3v2 tags included, give a consistent record, and, when it counts as MP3, take a rewrite of
+// its own tag that changes only the last 128 bytes (or appends them) and reads back the same.
 
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {&record.title(), &record.artist(), &record.album(), &record.comment()}) {
         check(text->size() <= 30 && text->find(u'\0') == std::u16string::npos);
     }
+
+    // The ID3v2 tags, read for naming, change nothing of the rest and keep their values whole.
+    Mp3TagRecord named(path);
+    check(named.read(files, *codePage, true) == code);
+    check(named.isMp3() == record.isMp3() && named.hasTag() == record.hasTag());
+    check(sameTexts(named, record));
+    const Id3v2Values& v2 = named.id3v2();
+    if (v2.year) check(v2.year->size() <= 4);
+    if (v2.track) check(*v2.track >= 0 && *v2.track <= 1'000'000);
+    for (const auto* text : {&v2.title, &v2.artist, &v2.album, &v2.year, &v2.genre}) {
+        if (*text) check(!(*text)->empty() && (*text)->size() <= content.size());
+    }
+    check(files.content(path) == content);
 
     const int written = record.write(files, *codePage);
     check(written == (record.isMp3() ? 1 : 0));

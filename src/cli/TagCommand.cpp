@@ -1,4 +1,5 @@
-// tessary-cli tag: reads or writes the ID3v1 tag of one MP3 file, as the tag editor does.
+// tessary-cli tag: reads or writes the ID3v1 tag of one MP3 file, as the tag editor does, and
+// shows the ID3v2 values naming reads.
 
 #include <functional>
 #include <iostream>
@@ -20,9 +21,11 @@ constexpr char kUsage[] =
     "       tessary-cli tag write FILE [--title T] [--artist T] [--album T] [--year T]\n"
     "                                  [--comment T] [--track N] [--genre N]\n"
     "read prints code, isMp3, hasTag, title, artist, album, year, comment, track and genre,\n"
-    "one \"key: value\" line each (UTF-8). write reads the tag, changes the given fields and\n"
-    "writes it: --track 0 to 255 (0 for none), --genre -1 to 255 (-1 for none). Texts are kept\n"
-    "to the whole characters that fit their fields in the ANSI code page.\n"
+    "one \"key: value\" line each (UTF-8), then the ID3v2 values naming uses (v2.title,\n"
+    "v2.artist, v2.album, v2.year, v2.track, v2.genre; empty where no tag holds one).\n"
+    "write reads the ID3v1 tag, changes the given fields and writes it: --track 0 to 255 (0 for\n"
+    "none), --genre -1 to 255 (-1 for none). Texts are kept to the whole characters that fit\n"
+    "their fields in the ANSI code page.\n"
     "Exit status: 0 done, 1 usage error, 2 the file cannot be written or is not MP3.\n";
 
 constexpr int kExitWriteFailed = 2;
@@ -55,7 +58,7 @@ int readTag(const std::u16string& path, Streams& io) {
     const auto codePage = makeSystemAnsiCodePage();
     const auto files = makeSystemTagFiles();
     Mp3TagRecord record(path);
-    const int code = record.read(*files, *codePage);
+    const int code = record.read(*files, *codePage, true);
     io.out << "code: " << code << '\n'
            << "isMp3: " << yesNo(record.isMp3()) << '\n'
            << "hasTag: " << yesNo(record.hasTag()) << '\n'
@@ -66,6 +69,15 @@ int readTag(const std::u16string& path, Streams& io) {
            << "comment: " << toUtf8(record.comment()) << '\n'
            << "track: " << toUtf8(record.trackText()) << '\n'
            << "genre: " << toUtf8(record.genreText()) << '\n';
+    // The ID3v2 values naming reads, empty where no tag holds the field.
+    const Id3v2Values& v2 = record.id3v2();
+    auto text = [](const std::optional<std::u16string>& t) { return toUtf8(t.value_or(u"")); };
+    io.out << "v2.title: " << text(v2.title) << '\n'
+           << "v2.artist: " << text(v2.artist) << '\n'
+           << "v2.album: " << text(v2.album) << '\n'
+           << "v2.year: " << text(v2.year) << '\n'
+           << "v2.track: " << (v2.track ? std::to_string(*v2.track) : std::string()) << '\n'
+           << "v2.genre: " << text(v2.genre) << '\n';
     return 0;
 }
 

@@ -22,6 +22,9 @@ using tessary::testing::frameAudio;
 using tessary::testing::RawTag;
 using tessary::testing::tagBlock;
 
+constexpr char kNoId3v2[] =
+    "v2.title: \nv2.artist: \nv2.album: \nv2.year: \nv2.track: \nv2.genre: \n";
+
 class CliTag : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -48,8 +51,22 @@ TEST_F(CliTag, ReadPrintsEveryFieldInOrder) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "code: 4\nisMp3: true\nhasTag: true\ntitle: 中文\nartist: Artist\nalbum: Album\n"
-              "year: 1999\ncomment: note\ntrack: 7\ngenre: 17.Rock\n");
+              "year: 1999\ncomment: note\ntrack: 7\ngenre: 17.Rock\n" +
+                  std::string(kNoId3v2));
     EXPECT_EQ(r.err, "");
+}
+
+TEST_F(CliTag, ReadShowsTheId3v2ValuesAfterTheId3v1Fields) {
+    // An ID3v2.3 tag with a UTF-16 title and a track "4/9", in front of the audio; no ID3v1 tag.
+    const std::string title("TIT2\0\0\0\x07\0\0\x01\xFF\xFE\x2D\x4E\x87\x65", 17);
+    const std::string track("TRCK\0\0\0\x04\0\0\0004/9", 14);
+    const std::string song =
+        file("v2.mp3", tessary::testing::id3v2Header(3, 31) + title + track + frameAudio());
+    const Result r = run({"tag", "read", song});
+    EXPECT_EQ(r.out,
+              "code: 3\nisMp3: true\nhasTag: false\ntitle: \nartist: \nalbum: \nyear: \n"
+              "comment: \ntrack: \ngenre: \nv2.title: 中文\nv2.artist: \nv2.album: \nv2.year: \n"
+              "v2.track: 4\nv2.genre: \n");
 }
 
 TEST_F(CliTag, ReadReportsFilesWithoutTag) {
@@ -67,8 +84,9 @@ TEST_F(CliTag, ReadReportsFilesWithoutTag) {
     for (const Case& c : cases) {
         const Result r = run({"tag", "read", c.path});
         EXPECT_EQ(r.status, 0) << c.what;
-        EXPECT_EQ(r.out,
-                  c.head + "title: \nartist: \nalbum: \nyear: \ncomment: \ntrack: \ngenre: \n")
+        EXPECT_EQ(
+            r.out,
+            c.head + "title: \nartist: \nalbum: \nyear: \ncomment: \ntrack: \ngenre: \n" + kNoId3v2)
             << c.what;
     }
 }
@@ -88,13 +106,15 @@ TEST_F(CliTag, WriteChangesTheGivenFieldsOnly) {
     EXPECT_EQ(fs::file_size(song), audio.size() + 128);
     EXPECT_EQ(run({"tag", "read", song}).out,
               "code: 4\nisMp3: true\nhasTag: true\ntitle: 中文标题\nartist: Artist\n"
-              "album: Album\nyear: 2024\ncomment: c\ntrack: 12\ngenre: 79.Hard Rock\n");
+              "album: Album\nyear: 2024\ncomment: c\ntrack: 12\ngenre: 79.Hard Rock\n" +
+                  std::string(kNoId3v2));
 
     r = run({"tag", "write", song, "--track", "0", "--genre", "-1", "--title", ""});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(run({"tag", "read", song}).out,
               "code: 4\nisMp3: true\nhasTag: true\ntitle: \nartist: Artist\n"
-              "album: Album\nyear: 2024\ncomment: c\ntrack: \ngenre: \n");
+              "album: Album\nyear: 2024\ncomment: c\ntrack: \ngenre: \n" +
+                  std::string(kNoId3v2));
 }
 
 TEST_F(CliTag, WriteFailsOnFilesItCannotTag) {

@@ -14,6 +14,7 @@ namespace {
 
 using testing::frameAudio;
 using testing::id3v2Header;
+using testing::mpegFrames;
 using testing::RawTag;
 using testing::tagBlock;
 
@@ -65,6 +66,24 @@ TEST_F(Id3Record, ReadCodesAndFlags) {
         {"ID3v2.5", id3v2Header(5, 50) + std::string(50, '\0') + frameAudio() + tag, 2, false,
          false},
         {"ID3v2 header cut short", std::string("ID3\x03\0\0", 6), 2, false, false},
+        // Real files: a second tag in front of the audio, bytes of something else before it.
+        {"two ID3v2 tags",
+         id3v2Header(3, 20) + std::string(20, '\0') + id3v2Header(4, 30) + std::string(30, '\0') +
+             mpegFrames(3) + tag,
+         4, true, true},
+        {"junk before the audio", std::string(1000, 'j') + mpegFrames(3) + tag, 4, true, true},
+        {"junk after the ID3v2 tag",
+         id3v2Header(3, 20) + std::string(20, '\0') + std::string(333, '\x01') + mpegFrames(3) +
+             tag,
+         4, true, true},
+        {"a false sync in the junk is passed over",
+         std::string(100, 'j') + std::string("\xFF\xFB\x90\x64", 4) + std::string(900, 'j') + tag,
+         2, false, false},
+        {"frames beyond the first 64 KiB", std::string(70000, 'j') + mpegFrames(3) + tag, 2, false,
+         false},
+        {"a WAVE file with MPEG audio in it", "RIFF" + std::string(40, '\0') + mpegFrames(3) + tag,
+         2, false, false},
+        {"a text file", std::string(2000, 't') + "\n", 2, false, false},
     };
     for (const Case& c : cases) {
         int code = -1;

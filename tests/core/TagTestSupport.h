@@ -8,12 +8,19 @@
 
 namespace tessary::testing {
 
-// The start of an MPEG-1 layer III frame, then `size` bytes in all.
+// MPEG-1 layer III audio of 128 kbit/s at 44.1 kHz, `size` bytes (at least 4) in all: a frame
+// header every 417 bytes, as a real file's audio runs, the last frame perhaps cut short.
 inline std::string frameAudio(std::size_t size = 400) {
-    std::string bytes("\xFF\xFB\x90\x64", 4);
-    bytes.resize(size < 4 ? 4 : size, '\x55');
+    constexpr std::size_t kFrame = 417;
+    std::string bytes(size < 4 ? 4 : size, '\x55');
+    for (std::size_t at = 0; at + 4 <= bytes.size(); at += kFrame) {
+        bytes.replace(at, 4, std::string("\xFF\xFB\x90\x64", 4));
+    }
     return bytes;
 }
+
+// `count` whole frames of that audio.
+inline std::string mpegFrames(std::size_t count) { return frameAudio(417 * count); }
 
 // An ID3v2 header of `major` version with a tag of `tagSize` bytes after it (synchsafe).
 inline std::string id3v2Header(unsigned char major, std::uint32_t tagSize,

@@ -180,10 +180,6 @@ bool startsWithFrameSync(std::span<const unsigned char> head) {
     return head.size() >= 4 && head[0] == 0xFF && (head[1] & 0xE0) == 0xE0;
 }
 
-bool passesMp3Test(std::span<const unsigned char> head) {
-    return startsWithFrameSync(head) && !(head[2] == 0xFC && head[3] == 0x00);
-}
-
 bool startsWithId3v2(std::span<const unsigned char> head) {
     return head.size() >= 4 && head[0] == 'I' && head[1] == 'D' && head[2] == '3' && head[3] >= 2 &&
            head[3] <= 4;

@@ -1,6 +1,6 @@
 #pragma once
 // The ID3v1 tag over bytes: the 128-byte block at the end of an MP3 file, the genre table, and
-// the tests on a file's first bytes that tell an MP3 file. File access is elsewhere
+// the ID3v2 headers and frame sync a file's first bytes may start with. File access is elsewhere
 // (Mp3TagRecord); everything here is pure.
 
 #include <array>
@@ -60,10 +60,9 @@ TagBlock encodeTagBlock(const Id3v1Fields& fields, const AnsiCodePage& codePage)
 std::string encodeWithin(std::u16string_view text, std::size_t maxBytes,
                          const AnsiCodePage& codePage);
 
-// Four bytes that begin an MPEG audio frame: 0xFF and three more sync bits.
+// Four bytes that begin like an MPEG audio frame: 0xFF and three more sync bits. A file that
+// starts so has its ID3v1 tag read even when no audio is found in it.
 bool startsWithFrameSync(std::span<const unsigned char> head);
-// The MP3 test on four bytes: a frame sync whose next two bytes are not 0xFC 0x00.
-bool passesMp3Test(std::span<const unsigned char> head);
 
 // For the 10 bytes of an ID3v2 header of major version 2, 3 or 4: the offset of the audio
 // data after the tag (header, tag size, and the footer a version 4 tag flags). Nothing for any

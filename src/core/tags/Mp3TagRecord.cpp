@@ -1,9 +1,12 @@
 #include "tags/Mp3TagRecord.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "model/NumberText.h"
+#include "tags/MpegAudio.h"
 
 namespace tessary {
 
@@ -13,6 +16,69 @@ namespace {
 // tag.
 constexpr std::uint64_t kShortestTaggedMp3 = 4 + kTagBlockSize;
 constexpr std::size_t kId3v2HeaderSize = 10;
+// Most files show their first frame in the first bytes after the tags; the whole search span is
+// read only when these do not.
+constexpr std::size_t kFirstAudioRead = 4096;
+
+// Every ID3v2 tag a file starts with, one after another (a tagger that did not find the first one
+// wrote a second in front of the audio), is passed over; the frames of each are read into
+// `values` when asked for. A file made of nothing but tags is not followed further than this.
+constexpr int kMostId3v2Tags = 8;
+// The frames naming reads usually stand in a tag's first bytes; a larger tag is read whole only
+// when they do not.
+constexpr std::size_t kFirstTagRead = 4096;
+
+void readTagFrames(TagFile& file, std::uint64_t at, std::uint64_t tagBytes,
+                   const AnsiCodePage& codePage, Id3v2Values& values) {
+    std::vector<unsigned char> tag(
+        static_cast<std::size_t>(std::min<std::uint64_t>(tagBytes, kFirstTagRead)));
+    tag.resize(file.readAt(at, tag.data(), tag.size()));
+    if (readId3v2Frames(tag, codePage, values) || values.complete()) return;
+    if (tag.size() < kFirstTagRead) return;  // the file ends within the tag
+    tag.resize(static_cast<std::size_t>(tagBytes));
+    tag.resize(file.readAt(at, tag.data(), tag.size()));
+    readId3v2Frames(tag, codePage, values);
+}
+
+// Where the audio starts: after the ID3v2 tags.
+std::uint64_t endOfId3v2Tags(TagFile& file, std::span<const unsigned char> head,
+                             std::uint64_t size, const AnsiCodePage& codePage,
+                             Id3v2Values* values) {
+    std::uint64_t at = 0;
+    unsigned char header[kId3v2HeaderSize] = {};
+    std::span<const unsigned char> bytes = head;
+    for (int tags = 0; tags < kMostId3v2Tags; ++tags) {
+        // The tag's length, header and footer included, as its header claims it.
+        const auto length = id3v2AudioStart(bytes);
+        if (!length) break;
+        // Never more than the file holds, whatever the header claims.
+        if (values) readTagFrames(file, at, std::min(*length, size - at), codePage, *values);
+        at += *length;  // beyond the file when the tag claims more than there is
+        if (at + kId3v2HeaderSize > size ||
+            file.readAt(at, header, sizeof header) != sizeof header) {
+            break;
+        }
+        bytes = header;
+    }
+    return at;
+}
+
+bool hasMpegAudio(TagFile& file, std::uint64_t start, std::uint64_t end) {
+    if (start >= end) return false;
+    const std::uint64_t audioBytes = end - start;
+    std::vector<unsigned char> window(
+        static_cast<std::size_t>(std::min<std::uint64_t>(audioBytes, kFirstAudioRead)));
+    window.resize(file.readAt(start, window.data(), window.size()));
+    if (findMpegAudio(window, audioBytes)) return true;
+    if (window.size() < kFirstAudioRead || audioBytes <= kFirstAudioRead) return false;
+    window.resize(static_cast<std::size_t>(std::min<std::uint64_t>(audioBytes, kMpegSearchBytes)));
+    window.resize(file.readAt(start, window.data(), window.size()));
+    return findMpegAudio(window, audioBytes).has_value();
+}
+
+bool startsLikeWave(std::span<const unsigned char> head) {
+    return head.size() >= 4 && head[0] == 'R' && head[1] == 'I' && head[2] == 'F' && head[3] == 'F';
+}
 
 }  // namespace
 
@@ -36,9 +102,10 @@ void Mp3TagRecord::clearFields() {
     trackText_.clear();
     trackNumber_ = 0;
     genreByte_ = 0xFF;
+    id3v2_ = {};
 }
 
-int Mp3TagRecord::read(TagFiles& files, const AnsiCodePage& codePage) {
+int Mp3TagRecord::read(TagFiles& files, const AnsiCodePage& codePage, bool withId3v2) {
     clearFields();
     const std::unique_ptr<TagFile> file = files.openForReading(fullPath_);
     if (!file) return TagReadNotOpened;
@@ -48,33 +115,33 @@ int Mp3TagRecord::read(TagFiles& files, const AnsiCodePage& codePage) {
     if (!size) return TagReadFailed;
     if (*size < 4) return TagReadTooShort;
 
-    // The four bytes of the MP3 test and, for an ID3v2 tag, the rest of its header, in one read.
+    // The first bytes: a frame, an ID3v2 header, or something else.
     unsigned char head[kId3v2HeaderSize] = {};
     const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(*size, sizeof head));
     if (file->readAt(0, head, want) != want) return TagReadFailed;
+    const std::span<const unsigned char> first(head, want);
 
-    if (startsWithFrameSync(std::span(head, want))) {
-        isMp3_ = passesMp3Test(std::span(head, want));
-    } else if (startsWithId3v2(std::span(head, want))) {
-        // An ID3v2 tag in front: the test applies to the first bytes of the audio after it. A
-        // header cut short, or audio beyond the end, leaves the file no MP3.
-        if (const auto start = id3v2AudioStart(std::span(head, want))) {
-            unsigned char audio[4] = {};
-            if (*start < *size && file->readAt(*start, audio, sizeof audio) == sizeof audio) {
-                isMp3_ = passesMp3Test(audio);
-            }
-        }
-    } else {
-        return TagReadTooShort;
-    }
-
-    if (*size < kShortestTaggedMp3) return TagReadTooShort;
-
+    // The last 128 bytes of a file long enough for a frame and a tag: an ID3v1 tag there is no
+    // part of the audio.
     TagBlock block{};
-    if (file->readAt(*size - kTagBlockSize, block.data(), block.size()) != block.size()) {
+    const bool longEnough = *size >= kShortestTaggedMp3;
+    if (longEnough &&
+        file->readAt(*size - kTagBlockSize, block.data(), block.size()) != block.size()) {
         return TagReadFailed;
     }
-    if (!isTagBlock(block)) return TagReadNoTag;
+    const bool tagAtEnd = longEnough && isTagBlock(block);
+    const std::uint64_t audioEnd = tagAtEnd ? *size - kTagBlockSize : *size;
+
+    // An MP3 file holds MPEG audio frames after its ID3v2 tags, sometimes after a few bytes
+    // of something else. A WAVE file may hold MPEG audio, but it is a WAVE file.
+    const std::uint64_t audioStart =
+        endOfId3v2Tags(*file, first, *size, codePage, withId3v2 ? &id3v2_ : nullptr);
+    if (!startsLikeWave(first)) isMp3_ = hasMpegAudio(*file, audioStart, audioEnd);
+    // Neither a frame nor a tag in front and no audio found: not read any further.
+    if (audioStart == 0 && !startsWithFrameSync(first) && !isMp3_) return TagReadTooShort;
+
+    if (!longEnough) return TagReadTooShort;
+    if (!tagAtEnd) return TagReadNoTag;
     hasTag_ = true;
 
     Id3v1Fields fields = decodeTagBlock(block, codePage);

@@ -1,6 +1,7 @@
 #pragma once
 // One file's ID3v1 tag in memory: read from the file's last 128 bytes, changed field by field,
-// and written back over the old tag or appended. One record per file and per use.
+// and written back over the old tag or appended; and, for naming, the values of the ID3v2 tags
+// at the file's start, which are only read. One record per file and per use.
 
 #include <cstdint>
 #include <string>
@@ -9,6 +10,7 @@
 #include "model/AnsiCodePage.h"
 #include "model/FileNameParts.h"
 #include "tags/Id3v1.h"
+#include "tags/Id3v2.h"
 #include "tags/TagFile.h"
 
 namespace tessary {
@@ -31,8 +33,9 @@ class Mp3TagRecord {
     const FileNameParts& pathParts() const { return parts_; }
 
     // Fills the record from the file (every field starts again from its initial value). The tag
-    // is read whatever the MP3 test said: a file can be no MP3 and still have a tag.
-    int read(TagFiles& files, const AnsiCodePage& codePage);
+    // is read whatever the MP3 test said: a file can be no MP3 and still have a tag. With
+    // `withId3v2`, the ID3v2 tags' values are read too.
+    int read(TagFiles& files, const AnsiCodePage& codePage, bool withId3v2 = false);
     // Writes the record as the file's tag: over the old one when the last 128 bytes start with
     // "TAG", appended otherwise (so also for a file shorter than 128 bytes). 1 on success, 0
     // when the record is not marked MP3 or the file cannot be opened or written.
@@ -41,6 +44,8 @@ class Mp3TagRecord {
     bool opened() const { return opened_; }
     bool isMp3() const { return isMp3_; }
     bool hasTag() const { return hasTag_; }
+    // What the ID3v2 tags at the start hold, when read() was asked for them.
+    const Id3v2Values& id3v2() const { return id3v2_; }
 
     const std::u16string& title() const { return title_; }
     const std::u16string& artist() const { return artist_; }
@@ -79,6 +84,7 @@ class Mp3TagRecord {
     // The genre byte as the tag holds it: values beyond the table (other programs use up to
     // 191) show as no genre but are written back unchanged.
     std::uint8_t genreByte_ = 0xFF;
+    Id3v2Values id3v2_;
 };
 
 }  // namespace tessary
