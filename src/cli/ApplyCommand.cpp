@@ -52,29 +52,6 @@ std::unique_ptr<FileSystem> systemFileSystem() {
 #endif
 }
 
-bool isSeparator(char16_t c) {
-#ifdef _WIN32
-    return c == u'\\' || c == u'/';
-#else
-    return c == u'/';
-#endif
-}
-
-// The folder (with its separator) and the name of a full path; a bare name is in the current
-// folder.
-std::pair<std::u16string, std::u16string> splitPath(const std::u16string& path) {
-    std::size_t at = path.size();
-    while (at > 0 && !isSeparator(path[at - 1])) --at;
-    if (at == 0) {
-#ifdef _WIN32
-        return {u".\\", path};
-#else
-        return {u"./", path};
-#endif
-    }
-    return {path.substr(0, at), path.substr(at)};
-}
-
 void printLine(std::string& out, std::u16string_view a, std::u16string_view b,
                std::u16string_view c) {
     out += toUtf8(a);
@@ -159,7 +136,7 @@ int runApplyCommand(const Arguments& args, Streams& io) {
     std::vector<std::u16string> fullPaths;
     if (!readRows(io, names, model, fullPaths)) return kExitUsage;
     if (!names) {
-        const PreviewOutcome outcome = runPreview(model, choice.page, choice.options);
+        const PreviewOutcome outcome = runChosenPreview(model, choice);
         if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
             io.err << toUtf8(outcome.message) << "\n";
             return 2;

@@ -6,7 +6,6 @@
 #include "cli/CliCommand.h"
 #include "cli/PreviewOptions.h"
 #include "model/Utf8.h"
-#include "rules/Preview.h"
 
 namespace tessary::cli {
 
@@ -42,13 +41,18 @@ int runPreviewCommand(const Arguments& args, Streams& io) {
         return kExitUsage;
     }
 
+    // The Mp3 page reads the files: its lines are full paths.
     FileListModel model = FileListModel::withStandardColumns();
-    for (std::u16string& name : readLines(io.in)) {
+    for (std::u16string& line : readLines(io.in)) {
+        auto [folder, name] = parsed.page == PageMp3
+                                  ? splitPath(line)
+                                  : std::pair<std::u16string, std::u16string>{{}, std::move(line)};
         const int row = model.insertRow(model.rowCount(), std::move(name));
+        model.setText(row, ColPath, folder);
         model.setText(row, ColStatus, kStatusUnchanged);
     }
 
-    const PreviewOutcome outcome = runPreview(model, parsed.page, parsed.options);
+    const PreviewOutcome outcome = runChosenPreview(model, parsed);
     if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
         io.err << toUtf8(outcome.message) << "\n";
         return 2;

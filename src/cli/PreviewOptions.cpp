@@ -4,12 +4,15 @@
 
 #include <map>
 
+#include "commands/Mp3Naming.h"
 #include "model/Utf8.h"
+#include "platform/SystemServices.h"
+#include "rules/Preview.h"
 
 namespace tessary::cli {
 
 const char kPreviewOptionsUsage[] =
-    "  [--page basic|insert|delete|replace|advanced] [--object name|ext]\n"
+    "  [--page basic|insert|delete|replace|advanced|mp3] [--object name|ext]\n"
     "  basic:    [--rule newext|newname|delext|swap] [--ext TEXT] [--name TEXT]\n"
     "  insert:   [--text TEXT] [--replace-name] [--at head|tail] [--pos TEXT] [--seq]\n"
     "            [--start TEXT] [--step TEXT] [--digits TEXT]\n"
@@ -17,7 +20,9 @@ const char kPreviewOptionsUsage[] =
     "  replace:  [--by text|position] [--find TEXT] [--with TEXT] [--at head|tail]\n"
     "            [--count TEXT] [--pos TEXT] [--invert]\n"
     "  advanced: [--sep TEXT] [--with TEXT] [--mode 1|2] [--n TEXT] [--invert]\n"
-    "            [--from TEXT] [--to TEXT]\n";
+    "            [--from TEXT] [--to TEXT]\n"
+    "  mp3:      --template TEXT [--start TEXT] [--step TEXT] [--digits TEXT]\n"
+    "            (the names read are full paths of the files, whose tags are read)\n";
 
 namespace {
 
@@ -40,7 +45,8 @@ const std::map<std::u16string, Setter>& valueOptions() {
     static const std::map<std::u16string, Setter> table = {
         {u"--page",
          [](PreviewChoice& p, const std::u16string& v) {
-             return choose(v, {u"basic", u"insert", u"delete", u"replace", u"advanced"}, p.page);
+             return choose(v, {u"basic", u"insert", u"delete", u"replace", u"advanced", u"mp3"},
+                           p.page);
          }},
         {u"--object",
          [](PreviewChoice& p, const std::u16string& v) {
@@ -80,12 +86,25 @@ const std::map<std::u16string, Setter>& valueOptions() {
              p.options.insert.position = p.options.del.position = p.options.replace.position = v;
              return true;
          }},
-        {u"--start", [](PreviewChoice& p,
-                        const std::u16string& v) { return p.options.insert.start = v, true; }},
+        {u"--start",
+         [](PreviewChoice& p, const std::u16string& v) {
+             p.options.insert.start = p.options.mp3.start = v;
+             return true;
+         }},
         {u"--step",
-         [](PreviewChoice& p, const std::u16string& v) { return p.options.insert.step = v, true; }},
-        {u"--digits", [](PreviewChoice& p,
-                         const std::u16string& v) { return p.options.insert.digits = v, true; }},
+         [](PreviewChoice& p, const std::u16string& v) {
+             p.options.insert.step = p.options.mp3.step = v;
+             return true;
+         }},
+        {u"--digits",
+         [](PreviewChoice& p, const std::u16string& v) {
+             p.options.insert.digits = p.options.mp3.digits = v;
+             return true;
+         }},
+        {u"--template",
+         [](PreviewChoice& p, const std::u16string& v) {
+             return p.options.mp3.templateText = v, true;
+         }},
         {u"--count",
          [](PreviewChoice& p, const std::u16string& v) {
              p.options.del.count = p.options.replace.count = v;
@@ -162,6 +181,37 @@ bool parsePreviewOptions(const Arguments& args, PreviewChoice& parsed, std::stri
         }
     }
     return true;
+}
+
+namespace {
+
+bool isSeparator(char16_t c) {
+#ifdef _WIN32
+    return c == u'\\' || c == u'/';
+#else
+    return c == u'/';
+#endif
+}
+
+}  // namespace
+
+std::pair<std::u16string, std::u16string> splitPath(const std::u16string& path) {
+    std::size_t at = path.size();
+    while (at > 0 && !isSeparator(path[at - 1])) --at;
+    if (at == 0) {
+#ifdef _WIN32
+        return {u".\\", path};
+#else
+        return {u"./", path};
+#endif
+    }
+    return {path.substr(0, at), path.substr(at)};
+}
+
+PreviewOutcome runChosenPreview(FileListModel& model, const PreviewChoice& choice) {
+    if (choice.page != PageMp3) return runPreview(model, choice.page, choice.options);
+    return runMp3Preview(model, choice.options.mp3, *makeSystemTagFiles(),
+                         *makeSystemAnsiCodePage());
 }
 
 }  // namespace tessary::cli

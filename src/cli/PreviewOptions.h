@@ -4,9 +4,12 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "cli/CliCommand.h"
+#include "model/FileListModel.h"
 #include "rules/PageOptions.h"
+#include "rules/Preview.h"
 
 namespace tessary::cli {
 
@@ -25,5 +28,12 @@ bool parsePreviewOptions(const Arguments& args, PreviewChoice& choice, std::stri
 
 // The lines of the usage text that list the options.
 extern const char kPreviewOptionsUsage[];
+
+// The folder (with its separator) and the name of a full path; a bare name is in the current
+// folder.
+std::pair<std::u16string, std::u16string> splitPath(const std::u16string& path);
+
+// The chosen page's preview over the rows; the Mp3 page reads each row's file (Path + FileName).
+PreviewOutcome runChosenPreview(FileListModel& model, const PreviewChoice& choice);
 
 }  // namespace tessary::cli

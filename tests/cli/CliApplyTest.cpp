@@ -106,9 +106,9 @@ TEST_F(CliApply, RenamesFromAListAndReportsWhatItRefused) {
     file("c.txt", "c");
     file("e.txt", "e");
     file("taken.txt", "someone else's");
-    const std::string input = at("a.txt") + "\tb.txt\n" + at("b.txt") + "\ta.txt\n" +
-                              at("c.txt") + "\ttaken.txt\n" + at("gone.txt") + "\tx.txt\n" +
-                              at("a.txt") + "\td.txt\n" + at("e.txt") + "\tCON.txt\n";
+    const std::string input = at("a.txt") + "\tb.txt\n" + at("b.txt") + "\ta.txt\n" + at("c.txt") +
+                              "\ttaken.txt\n" + at("gone.txt") + "\tx.txt\n" + at("a.txt") +
+                              "\td.txt\n" + at("e.txt") + "\tCON.txt\n";
     const Result dry = cli({"apply", "--names", "--dry-run", "--journal", journal()}, input);
     EXPECT_EQ(dry.status, 4);
     EXPECT_EQ(dry.out, "未修改\t" + at("a.txt") + "\tb.txt\n未修改\t" + at("b.txt") +

@@ -129,7 +129,7 @@ TEST(CliPreviewErrors, Mode2WithEndNotAfterStartPrintsTheMessage) {
 TEST(CliPreviewErrors, UsageErrorsExitWithOne) {
     for (const auto& args : std::vector<std::vector<std::string>>{{},
                                                                   {"nonsense"},
-                                                                  {"preview", "--page", "mp3"},
+                                                                  {"preview", "--page", "mp4"},
                                                                   {"preview", "--ext"},
                                                                   {"preview", "--bogus"},
                                                                   {"preview", "--mode", "3"}}) {

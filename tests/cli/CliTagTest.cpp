@@ -162,4 +162,19 @@ TEST_F(CliTag, UsageErrorsTouchNothing) {
     }
 }
 
+TEST_F(CliTag, PreviewOfTheMp3PageNamesFilesFromTheirTags) {
+    const std::string tagged =
+        file("a.mp3", frameAudio() + tagBlock(RawTag{"Song", "AC/DC", "", "", "", 0, 4}));
+    const std::string plain = file("b.mp3", frameAudio());
+    const Result r = tessary::clitest::runCli(
+        dir, {"preview", "--page", "mp3", "--template", "/D-/R /A - /T", "--start", "9"},
+        tagged + "\n" + plain + "\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // The tag's slash is made "_"; the untagged file keeps its name.
+    EXPECT_EQ(r.out, "09-04 AC_DC - Song.mp3\nb.mp3\n");
+    const Result empty = tessary::clitest::runCli(dir, {"preview", "--page", "mp3"}, tagged + "\n");
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(empty.err, "请先输入命名模板!\n");
+}
+
 }  // namespace

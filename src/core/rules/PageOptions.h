@@ -12,6 +12,7 @@ enum PageIndex : int {
     PageDelete = 2,
     PageReplace = 3,
     PageAdvanced = 4,
+    PageMp3 = 5,
 };
 
 struct BasicOptions {
@@ -64,6 +65,14 @@ struct AdvancedOptions {
     std::u16string to = u"2";
 };
 
+// The Mp3 page: the naming template and the running number /D stands for.
+struct Mp3Options {
+    std::u16string templateText;  // edit 1041
+    std::u16string start = u"1";
+    std::u16string step = u"1";
+    std::u16string digits = u"2";
+};
+
 struct PageOptions {
     bool editExtension = false;  // operation object "扩展名"; ignored by the Basic page
     BasicOptions basic;
@@ -71,6 +80,7 @@ struct PageOptions {
     DeleteOptions del;
     ReplaceOptions replace;
     AdvancedOptions advanced;
+    Mp3Options mp3;
 };
 
 }  // namespace tessary
