@@ -18,6 +18,7 @@ enum class PageGroup {
     ReplaceByText,
     ReplaceByPosition,
     Advanced,
+    Mp3,
     OperationObject,
 };
 

@@ -77,8 +77,9 @@ void RulePages::attach(HWND window) {
     HWND tabs = item(IDC_TAB);
     SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(100, 25));
     SendMessageW(tabs, TCM_SETMINTABWIDTH, 0, 100);
-    const wchar_t* texts[] = {L"基本操作", L"插入操作", L"删除操作", L"替换操作", L"高级替换操作"};
-    for (int i = 0; i < 5; ++i) {
+    const wchar_t* texts[] = {L"基本操作", L"插入操作",     L"删除操作",
+                              L"替换操作", L"高级替换操作", L"MP3命名"};
+    for (int i = 0; i < 6; ++i) {
         TCITEMW tab{};
         tab.mask = TCIF_TEXT;
         tab.pszText = const_cast<wchar_t*>(texts[i]);
@@ -89,8 +90,8 @@ void RulePages::attach(HWND window) {
 void RulePages::setDefaults() {
     selected_ = PageBasic;
     showGroup(PageGroup::Basic, true);
-    for (PageGroup hidden :
-         {PageGroup::Insert, PageGroup::Delete, PageGroup::Advanced, PageGroup::OperationObject}) {
+    for (PageGroup hidden : {PageGroup::Insert, PageGroup::Delete, PageGroup::Advanced,
+                             PageGroup::Mp3, PageGroup::OperationObject}) {
         showGroup(hidden, false);
     }
     showReplacePage(false);
@@ -124,12 +125,21 @@ void RulePages::setDefaults() {
         int id, low, high, position;  // position -1: keep the edit's text
     };
     const Spin spins[] = {
-        {IDC_INS_POS_SPIN, 1, 1000, -1}, {IDC_SEQ_START_SPIN, 0, 1000, 0},
-        {IDC_SEQ_STEP_SPIN, 0, 1000, 1}, {IDC_SEQ_DIGITS_SPIN, 1, 1000, 1},
-        {IDC_DEL_POS_SPIN, 1, 1000, -1}, {IDC_DEL_COUNT_SPIN, 1, 1000, 1},
-        {IDC_REP_POS_SPIN, 1, 1000, 1},  {IDC_REP_COUNT_SPIN, 1, 1000, 1},
-        {IDC_ADV_N_SPIN, 1, 1000, 1},    {IDC_ADV_FROM_SPIN, 1, 1000, 1},
+        {IDC_INS_POS_SPIN, 1, 1000, -1},
+        {IDC_SEQ_START_SPIN, 0, 1000, 0},
+        {IDC_SEQ_STEP_SPIN, 0, 1000, 1},
+        {IDC_SEQ_DIGITS_SPIN, 1, 1000, 1},
+        {IDC_DEL_POS_SPIN, 1, 1000, -1},
+        {IDC_DEL_COUNT_SPIN, 1, 1000, 1},
+        {IDC_REP_POS_SPIN, 1, 1000, 1},
+        {IDC_REP_COUNT_SPIN, 1, 1000, 1},
+        {IDC_ADV_N_SPIN, 1, 1000, 1},
+        {IDC_ADV_FROM_SPIN, 1, 1000, 1},
         {IDC_ADV_TO_SPIN, 2, 1000, 2},
+        // The Mp3 page's running number: 1, 1 and two digits.
+        {IDC_MP3_SEQ_START_SPIN, 0, 100000, 1},
+        {IDC_MP3_SEQ_STEP_SPIN, 0, 1000, 1},
+        {IDC_MP3_SEQ_DIGITS_SPIN, 1, 10, 2},
     };
     for (const Spin& spin : spins) {
         SendMessageW(item(spin.id), UDM_SETRANGE32, spin.low, spin.high);
@@ -141,6 +151,8 @@ void RulePages::setDefaults() {
 
     HWND templates = item(IDC_MP3_TEMPLATE);
     SendMessageW(templates, CB_RESETCONTENT, 0, 0);
+    // The layout gives the box its closed height; the list below shows all four entries.
+    SendMessageW(templates, CB_SETMINVISIBLE, 4, 0);
     for (const wchar_t* entry :
          {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"}) {
         SendMessageW(templates, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
@@ -183,6 +195,7 @@ int RulePages::showChosenPage() {
     showGroup(PageGroup::Delete, page == PageDelete);
     showReplacePage(page == PageReplace);
     showGroup(PageGroup::Advanced, page == PageAdvanced);
+    showGroup(PageGroup::Mp3, page == PageMp3);
     showGroup(PageGroup::OperationObject, page >= PageInsert && page <= PageAdvanced);
     switch (page) {
         case PageInsert:
@@ -191,6 +204,8 @@ int RulePages::showChosenPage() {
             return IDC_DEL_COUNT;
         case PageAdvanced:
             return IDC_ADV_SEP;
+        case PageMp3:
+            return IDC_MP3_STYLE;
         default:
             return 0;
     }
@@ -313,6 +328,11 @@ PageOptions RulePages::readOptions() const {
     o.advanced.invert = checked(IDC_ADV_INVERT);
     o.advanced.from = text(IDC_ADV_FROM);
     o.advanced.to = text(IDC_ADV_TO);
+
+    o.mp3.templateText = text(IDC_MP3_STYLE);
+    o.mp3.start = text(IDC_MP3_SEQ_START);
+    o.mp3.step = text(IDC_MP3_SEQ_STEP);
+    o.mp3.digits = text(IDC_MP3_SEQ_DIGITS);
     return o;
 }
 

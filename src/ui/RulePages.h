@@ -1,5 +1,5 @@
 #pragma once
-// The rule pages of the main window on their tab control: which controls each page shows,
+// The six rule pages of the main window on their tab control: which controls each page shows,
 // their first values, the enabling that follows the Insert page's check boxes and the Advanced
 // page's modes, the naming template's controls, the checks of the name fields, and the
 // options as the controls hold them. The window's layout places the controls.
@@ -32,7 +32,7 @@ class RulePages {
     RulePages(const RulePages&) = delete;
     RulePages& operator=(const RulePages&) = delete;
 
-    // Takes over the pages' controls of the window's form and fills in the five tabs.
+    // Takes over the pages' controls of the window's form and fills in the six tabs.
     void attach(HWND window);
     // The first values of every page, the first page shown.
     void setDefaults();

@@ -8,6 +8,7 @@
 
 #include "commands/ApplyUndo.h"
 #include "commands/ListCommands.h"
+#include "commands/Mp3Naming.h"
 #include "disk/LastOpenSettings.h"
 #include "disk/PreviewCheck.h"
 #include "disk/RowDetails.h"
@@ -38,11 +39,20 @@ void CVarnelDlg::onTabChanged() {
 }
 
 void CVarnelDlg::onPreview() {
-    const PreviewOutcome outcome = runPreview(model_, pages_.selectedPage(), pages_.readOptions());
+    const PageOptions options = pages_.readOptions();
+    // The Mp3 page reads every row's file; a row without tags is refused as well.
+    int unnamed = 0;
+    const PreviewOutcome outcome = pages_.selectedPage() == PageMp3
+                                       ? runMp3Preview(model_, options.mp3, *makeSystemTagFiles(),
+                                                       *makeSystemAnsiCodePage(), &unnamed)
+                                       : runPreview(model_, pages_.selectedPage(), options);
     if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
         prompter_->showMessage(std::u16string(outcome.message));
     }
-    if (outcome.rowsWritten) setPaneText(kPlanPane, checkPreview(model_, *fileSystem_).paneText);
+    if (outcome.rowsWritten) {
+        const PreviewCheck check = checkPreview(model_, *fileSystem_);
+        setPaneText(kPlanPane, previewPaneText(check.renamed, check.refused + unnamed));
+    }
     if (outcome.enableApply) buttons_.enableApply(true);
     modelChanged();
 }

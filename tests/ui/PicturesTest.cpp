@@ -16,6 +16,7 @@
 #include "disk/JournalFolder.h"
 #include "disk/OprFile.h"
 #include "model/AnsiCodePage.h"
+#include "model/NumberText.h"
 #include "platform/SystemServices.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "tags/Id3v1.h"
@@ -388,8 +389,30 @@ TEST_F(MainWindowPictures, PreviewWithTheReasonsApplyWouldRefuse) {
     savePicture(hwnd(), L"main_window_preview_reasons");
 }
 
+TEST_F(MainWindowPictures, Mp3PagePreviewBuiltFromTags) {
+    const char16_t* titles[] = {u"月亮代表我的心", u"甜蜜蜜", u"小城故事"};
+    Win32FileSystem fs;
+    for (int i = 0; i < 3; ++i) {
+        const std::u16string path = folder_.listPath() + u"track" + decimalText(i + 1) + u".mp3";
+        uitest::writeMp3(std::filesystem::path(path), albumSong(titles[i], i + 1));
+        addQueuedFile(window_->model(), window_->model().rowCount(), path, fs);
+    }
+    std::ofstream(std::filesystem::path(folder_.listPath() + u"封面.jpg")) << "jpeg";
+    addQueuedFile(window_->model(), window_->model().rowCount(), folder_.listPath() + u"封面.jpg",
+                  fs);
+    window_->modelChanged();
+    selectPage(PageMp3);
+    SendMessageW(item(IDC_MP3_TEMPLATE), CB_SETCURSEL, 0, 0);
+    SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(IDC_MP3_TEMPLATE, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(item(IDC_MP3_TEMPLATE)));
+    setText(IDC_MP3_STYLE, u"/R /A - /T");
+    click(IDC_PREVIEW);
+    EXPECT_EQ(window_->model().text(3, ColStatus), u"无效:没有标签");
+    savePicture(hwnd(), L"main_window_mp3_preview");
+}
+
 TEST_F(MainWindowPictures, EveryPageAndMaximised) {
-    for (int page = 0; page < 5; ++page) {
+    for (int page = 0; page < 6; ++page) {
         selectPage(page);
         pump();
         savePicture(hwnd(), L"main_window_page" + std::to_wstring(page + 1));

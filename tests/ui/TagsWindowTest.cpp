@@ -168,6 +168,27 @@ TEST_F(TagsWindowTest, TheEditorForSeveralFilesChecksTheSharedFieldsAndRefusesAN
     DestroyWindow(dialog.hwnd());
 }
 
+TEST_F(TagsWindowTest, TheMp3PageNamesTheTaggedFilesAndRefusesTheOthers) {
+    selectPage(PageMp3);
+    EXPECT_TRUE(visible(IDC_MP3_STYLE));
+    EXPECT_EQ(text(IDC_MP3_SEQ_START), u"1");
+    EXPECT_EQ(text(IDC_MP3_SEQ_DIGITS), u"2");
+    setText(IDC_MP3_STYLE, u"/D /A-/T (/R)");
+    click(IDC_PREVIEW);
+    EXPECT_EQ(listText(0, ColPreview), u"01 邓丽君-月亮代表我的心 (03).mp3");
+    EXPECT_EQ(listText(0, ColStatus), u"未修改");
+    EXPECT_EQ(listText(1, ColPreview), u"untagged.mp3");
+    EXPECT_EQ(listText(1, ColStatus), u"无效:没有标签");
+    EXPECT_EQ(listText(2, ColStatus), u"无效:没有标签");
+    EXPECT_EQ(statusPane(kPlanPane), u"将改名1个，拒绝2个");
+    EXPECT_TRUE(IsWindowEnabled(item(IDC_APPLY)));
+
+    setText(IDC_MP3_STYLE, u"");
+    click(IDC_PREVIEW);
+    ASSERT_FALSE(prompter_.shown().empty());
+    EXPECT_EQ(prompter_.shown().back().text, u"请先输入命名模板!");
+}
+
 TEST_F(MainWindowTest, TemplateControlsComposeTheNameStyle) {
     click(IDC_MP3_ARTIST);
     setText(IDC_MP3_STYLE, text(IDC_MP3_STYLE) + u"-");

@@ -79,13 +79,14 @@ TEST_F(MainWindowTest, OptionsStartFromTheirDefaults) {
     EXPECT_FALSE(checked(IDC_MP3_SHOW_TAG));
 }
 
-TEST_F(MainWindowTest, TabsAndColumnsAreTheFiveAndTheNine) {
+TEST_F(MainWindowTest, TabsAndColumnsAreTheSixAndTheNine) {
     HWND tab = item(IDC_TAB);
-    ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 5);
+    ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 6);
     // Drawn by our tab control, not the platform's (whose white page clashes with the form).
     EXPECT_NE(dynamic_cast<CMyTabCtrl*>(SubclassedControl::fromHandle(tab)), nullptr);
-    const wchar_t* tabs[] = {L"基本操作", L"插入操作", L"删除操作", L"替换操作", L"高级替换操作"};
-    for (int i = 0; i < 5; ++i) {
+    const wchar_t* tabs[] = {L"基本操作", L"插入操作",     L"删除操作",
+                             L"替换操作", L"高级替换操作", L"MP3命名"};
+    for (int i = 0; i < 6; ++i) {
         wchar_t buffer[64] = {};
         TCITEMW t{};
         t.mask = TCIF_TEXT;
@@ -143,13 +144,15 @@ TEST_F(MainWindowTest, EachPageShowsItsOwnControls) {
                 return false;
             case PageGroup::Advanced:
                 return page == 4;
+            case PageGroup::Mp3:
+                return page == 5;
             case PageGroup::OperationObject:
-                return page >= 1;
+                return page >= 1 && page <= 4;
         }
         return false;
     };
-    const int focusOf[] = {0, IDC_INS_TEXT, IDC_DEL_COUNT, 0, IDC_ADV_SEP};
-    for (int page : {1, 2, 3, 4, 0, 3, 1}) {
+    const int focusOf[] = {0, IDC_INS_TEXT, IDC_DEL_COUNT, 0, IDC_ADV_SEP, IDC_MP3_STYLE};
+    for (int page : {1, 2, 3, 4, 5, 0, 3, 5, 1}) {
         selectPage(page);
         EXPECT_EQ(window_->selectedPage(), page);
         for (const PagePlacement& p : pagePlacements()) {
@@ -159,8 +162,6 @@ TEST_F(MainWindowTest, EachPageShowsItsOwnControls) {
             EXPECT_EQ(focusId(), focusOf[page]) << "page " << page;
         }
         // Never shown on any page.
-        EXPECT_FALSE(visible(IDC_GRP_MP3));
-        EXPECT_FALSE(visible(IDC_MP3_SHOW_TAG));
         EXPECT_FALSE(visible(IDC_CLEAR_LIST_SHORT));
     }
     selectPage(1);

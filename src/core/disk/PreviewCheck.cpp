@@ -35,9 +35,12 @@ PreviewCheck checkPreview(FileListModel& model, const FileSystem& fs) {
         ++check.refused;
         model.setText(row, ColStatus, previewStatusText(p));
     }
-    check.paneText =
-        u"将改名" + decimalText(check.renamed) + u"个，拒绝" + decimalText(check.refused) + u"个";
+    check.paneText = previewPaneText(check.renamed, check.refused);
     return check;
+}
+
+std::u16string previewPaneText(int renamed, int refused) {
+    return u"将改名" + decimalText(renamed) + u"个，拒绝" + decimalText(refused) + u"个";
 }
 
 }  // namespace tessary

@@ -21,6 +21,9 @@ struct PreviewCheck {
 // leaves alone, otherwise its reason ("冲突:与第N行的新名相同", "冲突:已有同名文件", "无效:...").
 std::u16string previewStatusText(const RowPlan& row);
 
+// "将改名%d个，拒绝%d个".
+std::u16string previewPaneText(int renamed, int refused);
+
 // Plans the list's Preview names against the disk and writes each refused row's reason.
 PreviewCheck checkPreview(FileListModel& model, const FileSystem& fs);
 
