@@ -31,15 +31,6 @@ constexpr int kFilesPerFolder = 1'000;
 constexpr int kFiles = kFolders * kFilesPerFolder;
 constexpr std::size_t kAudioBytes = 8'192;
 
-bool writeFile(const std::u16string& path, const std::string& bytes) {
-    HANDLE f = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return CloseHandle(f) && ok && written == bytes.size();
-}
-
 // The floor: what any tag reader has to do for each file.
 int rawLoop(const FileListModel& model) {
     int tags = 0;
@@ -76,12 +67,11 @@ int main(int argc, char** argv) {
                                 ascii(std::to_string(GetCurrentProcessId())) + u"\\";
     CreateDirectoryW(wide(root), nullptr);
 
-    // Every file a frame of audio and a tag with Chinese texts, as a music folder holds them.
+    // Every file audio and a tag with Chinese texts, as a music folder holds them.
     // One list per folder, so that the two loops can be timed folder by folder in turn and a
     // busy machine slows both alike.
     std::vector<FileListModel> lists(kFolders, FileListModel::withStandardColumns());
-    std::string audio(kAudioBytes, '\x55');
-    audio.replace(0, 4, "\xFF\xFB\x90\x64");
+    const std::string audio = mpegAudio(kAudioBytes);
     for (int d = 0; d < kFolders; ++d) {
         const std::u16string folder = root + u"专辑 " + ascii(std::to_string(d)) + u"\\";
         CreateDirectoryW(wide(folder), nullptr);
