@@ -1,6 +1,6 @@
-// Sorting 200,000 rows of the file list by name under Wine, in the user's text order, against
-// the floor of sorting the same texts in a plain vector with the same collation keys. Both
-// compute each text's key once.
+// Sorting 200,000 rows of the file list by name under Wine, in natural order, against the floor
+// of sorting the same texts in a plain vector by the same keys. Both compute each text's key
+// once. The plain collation order's time is printed beside them.
 // Usage: sort_rows [repeats]
 
 #include <windows.h>
@@ -35,17 +35,27 @@ std::vector<std::u16string> names() {
     return texts;
 }
 
+// The floor: the same texts in a plain vector, in the same natural order of the same keys.
 std::vector<std::u16string> plainSort(const std::vector<std::u16string>& texts,
                                       const Collator& collator) {
-    std::vector<std::pair<std::string, std::u16string>> keyed;
-    keyed.reserve(texts.size());
-    for (const auto& t : texts) keyed.emplace_back(collator.sortKey(t), t);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto text = [&texts](int i) -> const std::u16string& { return texts[i]; };
+    const std::vector<int> order =
+        sortedRowOrder(static_cast<int>(texts.size()), text, SortKind::Natural, true, collator);
     std::vector<std::u16string> sorted;
-    sorted.reserve(keyed.size());
-    for (auto& k : keyed) sorted.push_back(std::move(k.second));
+    sorted.reserve(texts.size());
+    for (const int i : order) sorted.push_back(texts[i]);
     return sorted;
+}
+
+// What the plain collation order costs, for comparison: one key a text, compared as bytes.
+double collationSort(const std::vector<std::u16string>& texts, const Collator& collator) {
+    return seconds([&] {
+        std::vector<std::pair<std::string, std::u16string>> keyed;
+        keyed.reserve(texts.size());
+        for (const auto& t : texts) keyed.emplace_back(collator.sortKey(t), t);
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    });
 }
 
 }  // namespace
@@ -56,6 +66,7 @@ int main(int argc, char** argv) {
     const std::vector<std::u16string> texts = names();
     double bestList = 1e9;
     double bestPlain = 1e9;
+    double bestCollation = 1e9;
     for (int round = 0; round < repeats; ++round) {
         std::vector<std::u16string> sorted;
         const double plain = seconds([&] { sorted = plainSort(texts, collator); });
@@ -74,10 +85,16 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
-        std::printf("round %d: list %.3f s, plain vector %.3f s\n", round + 1, list, plain);
+        const double collation = collationSort(texts, collator);
+        std::printf("round %d: list %.3f s, plain vector %.3f s, collation order only %.3f s\n",
+                    round + 1, list, plain, collation);
+        bestCollation = std::min(bestCollation, collation);
         bestList = std::min(bestList, list);
         bestPlain = std::min(bestPlain, plain);
     }
-    std::printf("sort 200,000 rows: %.2f x the plain vector (goal 1.3)\n", bestList / bestPlain);
+    std::printf(
+        "sort 200,000 rows: %.2f x the plain vector (goal 1.3); natural order %.2f x the "
+        "collation order\n",
+        bestList / bestPlain, bestPlain / bestCollation);
     return 0;
 }

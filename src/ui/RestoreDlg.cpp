@@ -128,7 +128,8 @@ void CRestoreDlg::onColumnClick(int column) {
         return rows_[row].text(column);
     };
     const std::vector<int> order =
-        sortedRowOrder(static_cast<int>(rows_.size()), text, column == RestoreColSize,
+        sortedRowOrder(static_cast<int>(rows_.size()), text,
+                       column == RestoreColSize ? SortKind::Size : SortKind::Text,
                        sortOrder_.ascending, collator_);
     std::vector<RestoreRow> sorted;
     sorted.reserve(rows_.size());

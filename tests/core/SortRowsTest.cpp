@@ -72,6 +72,30 @@ TEST(SortRows, DatesSortAsTextAndTheSecondClickReversesTheFirst) {
     EXPECT_EQ(column(model, ColDateModified), Texts(first.rbegin(), first.rend()));
 }
 
+TEST(SortRows, FileNamesInNaturalOrder) {
+    FileListModel model = FileListModel::withStandardColumns();
+    // Digits of different lengths, leading zeros, equal values, numbers beyond 64 bits, and
+    // full-width digits.
+    const Texts names = {u"track10.mp3", u"track2.mp3",  u"track02.mp3", u"track1.mp3",
+                         u"a.txt",       u"10.txt",      u"9.txt",       u"x123456789012345678901",
+                         u"x99",         u"track２.wav", u"track"};
+    for (const std::u16string& n : names) model.insertRow(model.rowCount(), n);
+    const CodeUnitCollator collator;
+    sortRows(model, {ColFileName, true}, collator);
+    // "track2.mp3" and "track02.mp3" are equal and keep their order; "track２.wav" counts as 2.
+    EXPECT_EQ(
+        column(model, ColFileName),
+        (Texts{u"9.txt", u"10.txt", u"a.txt", u"track", u"track1.mp3", u"track2.mp3",
+               u"track02.mp3", u"track２.wav", u"track10.mp3", u"x99", u"x123456789012345678901"}));
+    sortRows(model, {ColFileName, false}, collator);
+    EXPECT_EQ(model.text(0, ColFileName), u"x123456789012345678901");
+    EXPECT_EQ(model.text(model.rowCount() - 1, ColFileName), u"9.txt");
+    // Other columns keep the collator's order: "10" before "9".
+    FileListModel paths = listWith(ColPath, {u"C:\\9\\", u"C:\\10\\"});
+    sortRows(paths, {ColPath, true}, collator);
+    EXPECT_EQ(column(paths, ColPath), (Texts{u"C:\\10\\", u"C:\\9\\"}));
+}
+
 TEST(SortRows, AReorderThatIsNotAPermutationChangesNothing) {
     FileListModel model = listWith(ColPath, {u"a", u"b", u"c"});
     model.reorderRows({2, 2, 0});

@@ -37,15 +37,20 @@ struct SortOrder {
 // column sorts ascending. False, with the order unchanged, for a column that is not sorted.
 bool chooseSortOrder(SortOrder& order, int column);
 
+// How a column's texts compare: by the collator; as Size texts, by their number; or in natural
+// order, by the collator between runs of digits, which compare by their value ("2" before "10",
+// as the Windows shell sorts names; "02" and "2" are equal).
+enum class SortKind { Text, Size, Natural };
+
 // The order of `rows` rows sorted by one column whose texts `text` gives: new position i holds
-// old row result[i]. `bySize` compares Size texts by their number, the rest by the collator.
+// old row result[i]. Rows that compare equal keep their order.
 std::vector<int> sortedRowOrder(int rows, const std::function<const std::u16string&(int)>& text,
-                                bool bySize, bool ascending, const Collator& collator);
+                                SortKind kind, bool ascending, const Collator& collator);
 
 // Sorts every row by the order's column and sets each row's item value to its new index. Size
 // compares the number before " KB" as an unsigned 32-bit value, so "-1 KB" (a file whose size
-// could not be read) is the largest; the other columns compare by the collator, Date Modified
-// as text.
+// could not be read) is the largest; FileName is in natural order; the other columns compare by
+// the collator, Date Modified as text.
 void sortRows(FileListModel& model, const SortOrder& order, const Collator& collator);
 
 }  // namespace tessary
