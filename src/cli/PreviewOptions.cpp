@@ -13,7 +13,8 @@ namespace tessary::cli {
 
 const char kPreviewOptionsUsage[] =
     "  [--page basic|insert|delete|replace|advanced|mp3] [--object name|ext]\n"
-    "  basic:    [--rule newext|newname|delext|swap] [--ext TEXT] [--name TEXT]\n"
+    "  basic:    [--rule newext|newname|delext|swap|case] [--ext TEXT] [--name TEXT]\n"
+    "            [--case upper|lower|title] [--case-of name|ext|both]\n"
     "  insert:   [--text TEXT] [--replace-name] [--at head|tail] [--pos TEXT] [--seq]\n"
     "            [--start TEXT] [--step TEXT] [--digits TEXT]\n"
     "  delete:   [--at head|tail] [--count TEXT] [--pos TEXT]\n"
@@ -58,12 +59,27 @@ const std::map<std::u16string, Setter>& valueOptions() {
         {u"--rule",
          [](PreviewChoice& p, const std::u16string& v) {
              int i = 0;
-             if (!choose(v, {u"newext", u"newname", u"delext", u"swap"}, i)) return false;
+             if (!choose(v, {u"newext", u"newname", u"delext", u"swap", u"case"}, i)) return false;
              auto& b = p.options.basic;
              b.newExtensionChecked = i == 0;
              b.newNameChecked = i == 1;
              b.deleteExtensionChecked = i == 2;
              b.swapChecked = i == 3;
+             b.caseChecked = i == 4;
+             return true;
+         }},
+        {u"--case",
+         [](PreviewChoice& p, const std::u16string& v) {
+             int i = 0;
+             if (!choose(v, {u"upper", u"lower", u"title"}, i)) return false;
+             p.options.basic.letterCase = static_cast<LetterCase>(i);
+             return true;
+         }},
+        {u"--case-of",
+         [](PreviewChoice& p, const std::u16string& v) {
+             int i = 0;
+             if (!choose(v, {u"name", u"ext", u"both"}, i)) return false;
+             p.options.basic.caseObject = static_cast<CaseObject>(i);
              return true;
          }},
         {u"--ext", [](PreviewChoice& p,

@@ -11,13 +11,16 @@ const std::vector<PagePlacement>& pagePlacements() {
     using G = PageGroup;
     // 1019 and its spin follow the label before them at its own width (see mainLayout).
     static const std::vector<PagePlacement> placements = {
-        {IDC_GRP_BASIC, G::Basic, 20, 87, 450, 100},
+        {IDC_GRP_BASIC, G::Basic, 20, 87, 610, 100},
         {IDC_BASIC_NEW_EXT, G::Basic, 30, 107, 102, 20},
         {IDC_NEW_EXT, G::Basic, 145, 107, 230, 20},
         {IDC_BASIC_NEW_NAME, G::Basic, 30, 133, 102, 20},
         {IDC_NEW_NAME, G::Basic, 145, 133, 230, 20},
         {IDC_BASIC_DEL_EXT, G::Basic, 30, 159, 120, 20},
         {IDC_BASIC_SWAP, G::Basic, 160, 159, 205, 20},
+        {IDC_BASIC_CASE, G::Basic, 470, 107, 150, 20},
+        {IDC_BASIC_CASE_MODE, G::Basic, 485, 133, 135, 20},
+        {IDC_BASIC_CASE_OF, G::Basic, 485, 159, 135, 20},
 
         {IDC_GRP_INSERT, G::Insert, 20, 87, 285, 65},
         {IDC_LBL_INS_TEXT, G::Insert, 30, 107, 70, 20},

@@ -3,6 +3,9 @@
 // after windows.h
 #include <commctrl.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "res/resource.h"
 #include "tags/TagTemplates.h"
 #include "ui/DialogBase.h"
@@ -104,6 +107,7 @@ void RulePages::setDefaults() {
     check(IDC_BASIC_NEW_NAME, false);
     check(IDC_BASIC_DEL_EXT, false);
     check(IDC_BASIC_SWAP, false);
+    check(IDC_BASIC_CASE, false);
     check(IDC_INS_INTO_NAME, true);
     check(IDC_INS_SEQ, false);
     check(IDC_INS_FROM_HEAD, true);
@@ -149,14 +153,12 @@ void RulePages::setDefaults() {
     setText(IDC_DEL_COUNT, u"1");
     setText(IDC_INS_POS, u"1");
 
-    HWND templates = item(IDC_MP3_TEMPLATE);
-    SendMessageW(templates, CB_RESETCONTENT, 0, 0);
-    // The layout gives the box its closed height; the list below shows all four entries.
-    SendMessageW(templates, CB_SETMINVISIBLE, 4, 0);
-    for (const wchar_t* entry :
-         {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"}) {
-        SendMessageW(templates, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-    }
+    fillList(IDC_BASIC_CASE_MODE, {L"全部大写", L"全部小写", L"每个单词首字母大写"});
+    fillList(IDC_BASIC_CASE_OF, {L"文件名", L"扩展名", L"文件名和扩展名"});
+    SendMessageW(item(IDC_BASIC_CASE_MODE), CB_SETCURSEL, 0, 0);
+    SendMessageW(item(IDC_BASIC_CASE_OF), CB_SETCURSEL, 0, 0);
+
+    fillList(IDC_MP3_TEMPLATE, {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"});
     // Cleared: the list starts without its tag columns, and the box says whether they are there.
     check(IDC_MP3_SHOW_TAG, false);
 
@@ -293,6 +295,11 @@ PageOptions RulePages::readOptions() const {
     o.basic.newExtensionChecked = checked(IDC_BASIC_NEW_EXT);
     o.basic.deleteExtensionChecked = checked(IDC_BASIC_DEL_EXT);
     o.basic.swapChecked = checked(IDC_BASIC_SWAP);
+    o.basic.caseChecked = checked(IDC_BASIC_CASE);
+    o.basic.letterCase = static_cast<LetterCase>(
+        std::max<LRESULT>(0, SendMessageW(item(IDC_BASIC_CASE_MODE), CB_GETCURSEL, 0, 0)));
+    o.basic.caseObject = static_cast<CaseObject>(
+        std::max<LRESULT>(0, SendMessageW(item(IDC_BASIC_CASE_OF), CB_GETCURSEL, 0, 0)));
     o.basic.newExtension = text(IDC_NEW_EXT);
     o.basic.newName = text(IDC_NEW_NAME);
 
@@ -334,6 +341,16 @@ PageOptions RulePages::readOptions() const {
     o.mp3.step = text(IDC_MP3_SEQ_STEP);
     o.mp3.digits = text(IDC_MP3_SEQ_DIGITS);
     return o;
+}
+
+void RulePages::fillList(int id, std::initializer_list<const wchar_t*> entries) const {
+    HWND list = item(id);
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    // The layout gives the box its closed height; the list below shows every entry.
+    SendMessageW(list, CB_SETMINVISIBLE, entries.size(), 0);
+    for (const wchar_t* entry : entries) {
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
 }
 
 bool RulePages::checked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }

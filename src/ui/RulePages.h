@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,8 @@ class RulePages {
     void showGroup(PageGroup group, bool show) const;
     void showReplacePage(bool show) const;
     HWND item(int id) const { return GetDlgItem(window_, id); }
+    // A drop-down list's entries, none chosen.
+    void fillList(int id, std::initializer_list<const wchar_t*> entries) const;
     bool checked(int id) const;
     void enable(int id, bool on) const;
     std::u16string text(int id) const;

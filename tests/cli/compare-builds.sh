@@ -28,6 +28,7 @@ check() {
 
 check preview --rule newname --name 照片
 check preview --rule swap
+check preview --rule case --case title --case-of both
 check preview --page insert --text 新/N --seq --start 7 --digits 3 --at tail --pos 2
 check preview --page delete --count 2 --pos 3 --object ext
 check preview --page replace --find a --with 啊

@@ -67,6 +67,27 @@ TEST(BasicPage, IgnoresTheOperationObject) {
     EXPECT_EQ(previewOne(PageBasic, o, u"a.doc"), u"a.txt");
 }
 
+TEST(BasicPage, CaseChangesOnTheNameTheExtensionOrBoth) {
+    const auto cased = [](LetterCase c, CaseObject of, std::u16string name) {
+        PageOptions o = basic(false, false, false, false);
+        o.basic.caseChecked = true;
+        o.basic.letterCase = c;
+        o.basic.caseObject = of;
+        return previewOne(PageBasic, o, name);
+    };
+    using L = LetterCase;
+    using O = CaseObject;
+    EXPECT_EQ(cased(L::Upper, O::Name, u"My Song.mp3"), u"MY SONG.mp3");
+    EXPECT_EQ(cased(L::Lower, O::Extension, u"IMG_0001.JPG"), u"IMG_0001.jpg");
+    EXPECT_EQ(cased(L::Lower, O::Both, u"README.TXT"), u"readme.txt");
+    EXPECT_EQ(cased(L::Title, O::Name, u"the BEST of-mp3 don't_stop 2nd.x"),
+              u"The Best Of-Mp3 Don't_Stop 2nd.x");
+    // Chinese characters stay; full-width letters change like half-width ones.
+    EXPECT_EQ(cased(L::Upper, O::Both, u"月亮ｍｏｏｎ abc.ｍｐ３"), u"月亮ＭＯＯＮ ABC.ＭＰ３");
+    EXPECT_EQ(cased(L::Title, O::Name, u"月亮moon"), u"月亮Moon");
+    EXPECT_EQ(cased(L::Lower, O::Name, u"ÀÉ.TXT"), u"ÀÉ.TXT");  // only Latin letters A to Z
+}
+
 // --- Insert page -----------------------------------------------------------------------------
 
 PageOptions insert(std::u16string text, bool fromHead, std::u16string pos) {

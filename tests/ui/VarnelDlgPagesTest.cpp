@@ -250,6 +250,25 @@ TEST_F(MainWindowTest, BasicRadiosMoveTheFocusToTheirField) {
     EXPECT_FALSE(o.basic.newExtensionChecked);
 }
 
+TEST_F(MainWindowTest, TheCaseChangeIsAFifthBasicChoiceWithItsTwoLists) {
+    PageOptions o = window_->readPageOptions();
+    EXPECT_FALSE(o.basic.caseChecked);
+    EXPECT_EQ(o.basic.letterCase, LetterCase::Upper);
+    EXPECT_EQ(o.basic.caseObject, CaseObject::Name);
+    EXPECT_EQ(SendMessageW(item(IDC_BASIC_CASE_MODE), CB_GETCOUNT, 0, 0), 3);
+    click(IDC_BASIC_CASE);
+    SendMessageW(item(IDC_BASIC_CASE_MODE), CB_SETCURSEL, 2, 0);
+    SendMessageW(item(IDC_BASIC_CASE_OF), CB_SETCURSEL, 2, 0);
+    o = window_->readPageOptions();
+    EXPECT_TRUE(o.basic.caseChecked);
+    EXPECT_FALSE(o.basic.swapChecked || o.basic.newExtensionChecked);
+    EXPECT_EQ(o.basic.letterCase, LetterCase::Title);
+    EXPECT_EQ(o.basic.caseObject, CaseObject::Both);
+    window_->model().insertRow(0, u"the best of.MP3");
+    click(IDC_PREVIEW);
+    EXPECT_EQ(window_->model().text(0, ColPreview), u"The Best Of.Mp3");
+}
+
 TEST_F(MainWindowTest, NameFieldsRefuseForbiddenCharacters) {
     struct Case {
         int id;

@@ -15,11 +15,18 @@ enum PageIndex : int {
     PageMp3 = 5,
 };
 
+// What a case change does, and to which part of the name.
+enum class LetterCase { Upper, Lower, Title };
+enum class CaseObject { Name, Extension, Both };
+
 struct BasicOptions {
     bool newNameChecked = false;      // "修改新文件名为:"
     bool newExtensionChecked = true;  // "修改新扩展名为:"
     bool deleteExtensionChecked = false;
     bool swapChecked = false;
+    bool caseChecked = false;  // "改变大小写:"
+    LetterCase letterCase = LetterCase::Upper;
+    CaseObject caseObject = CaseObject::Name;
     std::u16string newExtension;  // edit 1009
     std::u16string newName;       // edit 1010
 };

@@ -224,6 +224,10 @@
 #define IDC_REP_BY_POS 1138
 #define IDC_INS_FROM_HEAD 1139
 #define IDC_BASIC_SWAP 1140
+// The Basic page's case change.
+#define IDC_BASIC_CASE 1320
+#define IDC_BASIC_CASE_MODE 1321
+#define IDC_BASIC_CASE_OF 1322
 #define IDC_MP3_SHOW_TAG 1141
 #define IDC_MP3_TRACK 1143
 #define IDC_OBJ_NAME 1154
