@@ -169,6 +169,7 @@ class CVarnelDlg : public DialogBase {
     void onOpenFile();
     void onRefreshList();
     void onExportList();
+    void onImportNames();
     void onListColumnClick(int column);
     void onListRightClick(const NMHDR& click);
 

@@ -43,6 +43,7 @@ const std::vector<CVarnelDlg::CommandRow>& CVarnelDlg::commandTable() {
         {{ID_LIST_OPEN_FILE}, &D::onOpenFile},
         {{ID_LIST_REFRESH}, &D::onRefreshList},
         {{ID_LIST_EXPORT}, &D::onExportList},
+        {{ID_LIST_IMPORT_NAMES}, &D::onImportNames},
         // Operation records.
         {{ID_SAVE_RECORD, ID_SAVE_RECORD_TB}, &D::onSaveRecord},
         {{ID_LOAD_RECORD, ID_LOAD_RECORD_TB}, &D::onLoadRecord},

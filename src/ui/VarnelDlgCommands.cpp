@@ -9,6 +9,7 @@
 #include "commands/ApplyUndo.h"
 #include "commands/ListCommands.h"
 #include "commands/Mp3Naming.h"
+#include "commands/NamesFromList.h"
 #include "disk/LastOpenSettings.h"
 #include "disk/PreviewCheck.h"
 #include "disk/RowDetails.h"
@@ -262,6 +263,22 @@ void CVarnelDlg::onExportList() {
     const std::optional<std::u16string> path = shell_->chooseExportFile(hwnd());
     if (!path) return;
     applyEffects(exportList(model_, *fileSystem_, *makeSystemAnsiCodePage(), *path));
+}
+
+void CVarnelDlg::onImportNames() {
+    const std::optional<std::u16string> path = shell_->chooseNamesFile(hwnd());
+    if (!path) return;
+    const std::optional<std::string> bytes = fileSystem_->readFile(*path, kLargestNamesFile);
+    if (!bytes) {
+        prompter_->showMessage(kNamesFileUnreadable);
+        return;
+    }
+    const NamesImport imported =
+        importNames(model_, decodeNameLines(*bytes, *makeSystemAnsiCodePage()));
+    const PreviewCheck check = checkPreview(model_, *fileSystem_);
+    setPaneText(kPlanPane, importPaneText(check.renamed, check.refused, imported.extraLines));
+    buttons_.enableApply(true);
+    modelChanged();
 }
 
 }  // namespace tessary

@@ -37,6 +37,7 @@ class DesktopShell : public MainWindowShell {
     }
     FilePick pickFiles(HWND owner, const std::u16string& initialFolder) override;
     std::optional<std::u16string> chooseExportFile(HWND owner) override;
+    std::optional<std::u16string> chooseNamesFile(HWND owner) override;
     std::optional<std::u16string> chooseRecordFile(HWND owner, RecordFileDialog kind) override;
     void showRestore(HWND owner, const std::u16string& recordFile, FileSystem& fileSystem,
                      const std::u16string& journalPath) override {
@@ -85,6 +86,11 @@ std::optional<std::u16string> chooseOneFile(HWND owner, const OneFileDialog& req
 
 std::optional<std::u16string> DesktopShell::chooseExportFile(HWND owner) {
     return chooseOneFile(owner, {nullptr, L"文本文件 (*.txt)\0*.txt\0", L"txt", true});
+}
+
+std::optional<std::u16string> DesktopShell::chooseNamesFile(HWND owner) {
+    return chooseOneFile(owner, {L"从文本导入新名",
+                                 L"文本文件 (*.txt)\0*.txt\0所有文件(*.*)\0*.*\0", L"txt", false});
 }
 
 std::optional<std::u16string> DesktopShell::chooseRecordFile(HWND owner, RecordFileDialog kind) {

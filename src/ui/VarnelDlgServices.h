@@ -43,6 +43,8 @@ class MainWindowShell {
     // The save dialog of the export: a text file, "txt" added to a name without extension, a
     // question before an existing file is replaced. Nothing when it was not confirmed.
     virtual std::optional<std::u16string> chooseExportFile(HWND owner) = 0;
+    // The open dialog of a names file, one new name a line. Nothing when it was not confirmed.
+    virtual std::optional<std::u16string> chooseNamesFile(HWND owner) = 0;
     // The save ("保存操作记录文件") or open ("打开操作记录文件") dialog of an operation record
     // file, with "opr" added to a name without extension. Nothing when it was not confirmed.
     virtual std::optional<std::u16string> chooseRecordFile(HWND owner, RecordFileDialog kind) = 0;

@@ -147,5 +147,28 @@ TEST_F(ListCommandsWindowTest, AnExportThatCannotBeWrittenSaysSoAndLeavesNoFile)
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
+TEST_F(ListCommandsWindowTest, NewNamesComeFromATextFileLineByLine) {
+    // UTF-8 with its mark; the line that gives c.txt the name d.txt keeps is refused by the plan.
+    const std::filesystem::path file = folder_.path() / u"新名.txt";
+    std::ofstream(file, std::ios::binary) << "\xEF\xBB\xBF\xE4\xB8\x80.txt\r\nb.txt\nd.txt\n";
+    shell_.namesFile = file.u16string();
+    command(ID_LIST_IMPORT_NAMES);
+    EXPECT_EQ(listText(0, ColPreview), u"一.txt");
+    EXPECT_EQ(listText(2, ColPreview), u"d.txt");
+    EXPECT_EQ(listText(2, ColStatus), u"冲突:已有同名文件");
+    EXPECT_EQ(listText(3, ColPreview), u"d.txt");  // beyond the lines: as it is
+    EXPECT_EQ(statusPane(kPlanPane), u"将改名1个，拒绝1个");
+    EXPECT_TRUE(IsWindowEnabled(item(IDC_APPLY)));
+
+    std::ofstream(file, std::ios::binary) << "1\n2\n3\n4\n5\n6\n7\n";
+    command(ID_LIST_IMPORT_NAMES);
+    EXPECT_EQ(statusPane(kPlanPane), u"将改名5个，拒绝0个，多出2行");
+
+    shell_.namesFile = (folder_.path() / u"没有.txt").u16string();
+    command(ID_LIST_IMPORT_NAMES);
+    ASSERT_FALSE(prompter_.shown().empty());
+    EXPECT_EQ(prompter_.shown().back().text, u"无法读取名字列表文件!");
+}
+
 }  // namespace
 }  // namespace tessary::uitest

@@ -59,6 +59,9 @@ class RecordingShell : public MainWindowShell {
     // The file the export's save dialog answers; nothing for a cancelled dialog.
     std::optional<std::u16string> exportFile;
     int exportAsked = 0;
+    // The names file the import's open dialog answers.
+    std::optional<std::u16string> namesFile;
+    std::optional<std::u16string> chooseNamesFile(HWND) override { return namesFile; }
     std::optional<std::u16string> chooseExportFile(HWND) override {
         ++exportAsked;
         return exportFile;

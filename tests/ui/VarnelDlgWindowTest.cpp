@@ -409,6 +409,7 @@ TEST_F(MainWindowTest, ContextMenuOnAnEmptyListOffersOnlyAddAndRefresh) {
         {32857, L"从列表中移除未选定的项(&M)"},
         {0, L""},
         {32858, L"把列表中所有项信息导出到文本文件(&X)"},
+        {32860, L"从文本导入新名(&I)…"},
         {0, L""},
         {32859, L"刷新列表(&F)"},
         {0, L""},

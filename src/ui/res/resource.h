@@ -268,6 +268,7 @@
 #define ID_LIST_REMOVE_UNSELECTED 32857
 #define ID_LIST_EXPORT 32858
 #define ID_LIST_REFRESH 32859
+#define ID_LIST_IMPORT_NAMES 32860
 
 // Commands no visible control sends; their handlers are kept for a menu bar or tool bar.
 #define ID_QUIT_AT_ONCE 32780
