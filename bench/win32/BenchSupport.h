@@ -3,7 +3,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Timing.h"
 
@@ -28,6 +32,47 @@ inline std::string mpegAudio(std::size_t size) {
     std::string audio(size, '\x55');
     for (std::size_t at = 0; at + 4 <= size; at += 417) audio.replace(at, 4, "\xFF\xFB\x90\x64");
     return audio;
+}
+
+// A new folder in the temporary folder, named for the benchmark and the process.
+inline std::u16string makeBenchFolder(const std::u16string& name) {
+    wchar_t temp[MAX_PATH + 1];
+    GetTempPathW(MAX_PATH + 1, temp);
+    const std::u16string root = std::u16string(reinterpret_cast<const char16_t*>(temp)) + name +
+                                u"-" + ascii(std::to_string(GetCurrentProcessId())) + u"\\";
+    CreateDirectoryW(wide(root), nullptr);
+    return root;
+}
+
+// Times a floor and the measured work on each of `groups` groups (folders), `repeats` times,
+// alternating which runs first so that a busy machine slows both alike, and keeps each group's
+// best time of each. Returns the two sums: floor first.
+inline std::pair<double, double> bestOfAlternating(int repeats, int groups,
+                                                   const std::function<void(int)>& floor,
+                                                   const std::function<void(int)>& measured) {
+    std::vector<double> bestFloor(static_cast<std::size_t>(groups), 1e9);
+    std::vector<double> bestMeasured(static_cast<std::size_t>(groups), 1e9);
+    for (int r = 0; r < repeats; ++r) {
+        for (int g = 0; g < groups; ++g) {
+            double& f = bestFloor[static_cast<std::size_t>(g)];
+            double& m = bestMeasured[static_cast<std::size_t>(g)];
+            const auto runFloor = [&] { f = std::min(f, seconds([&] { floor(g); })); };
+            const auto runMeasured = [&] { m = std::min(m, seconds([&] { measured(g); })); };
+            if ((r + g) % 2 == 0) {
+                runFloor();
+                runMeasured();
+            } else {
+                runMeasured();
+                runFloor();
+            }
+        }
+    }
+    double floorTotal = 0, measuredTotal = 0;
+    for (int g = 0; g < groups; ++g) {
+        floorTotal += bestFloor[static_cast<std::size_t>(g)];
+        measuredTotal += bestMeasured[static_cast<std::size_t>(g)];
+    }
+    return {floorTotal, measuredTotal};
 }
 
 }  // namespace tessary::bench

@@ -75,12 +75,7 @@ int main(int argc, char** argv) {
     const auto codePage = makeSystemAnsiCodePage();
     Win32TagFiles files;
 
-    wchar_t temp[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, temp);
-    const std::u16string root = std::u16string(reinterpret_cast<const char16_t*>(temp)) +
-                                u"tessary-naming-bench-" +
-                                ascii(std::to_string(GetCurrentProcessId())) + u"\\";
-    CreateDirectoryW(wide(root), nullptr);
+    const std::u16string root = makeBenchFolder(u"tessary-naming-bench");
 
     const std::string audio = mpegAudio(16 * 1024);
     std::vector<FileListModel> lists(kFolders, FileListModel::withStandardColumns());
@@ -104,40 +99,20 @@ int main(int argc, char** argv) {
 
     Mp3Options options;
     options.templateText = u"/R /A - /T";
-    // Alternate the two, folder by folder, and keep the best time of each per folder.
-    std::vector<double> bestRaw(kFolders, 1e9), bestNaming(kFolders, 1e9);
+    // What the floor read and the rows the naming left, counted in the last round.
     int read = 0, unnamed = 0;
-    for (int r = 0; r < repeats; ++r) {
-        read = 0;
-        unnamed = 0;
-        for (int d = 0; d < kFolders; ++d) {
-            FileListModel& model = lists[static_cast<std::size_t>(d)];
-            auto raw = [&] {
-                double& best = bestRaw[static_cast<std::size_t>(d)];
-                best = std::min(best, seconds([&] { read += rawLoop(model); }));
-            };
-            auto name = [&] {
-                double& best = bestNaming[static_cast<std::size_t>(d)];
-                int missing = 0;
-                best = std::min(best, seconds([&] {
-                                    runMp3Preview(model, options, files, *codePage, &missing);
-                                }));
-                unnamed += missing;
-            };
-            if ((r + d) % 2 == 0) {
-                raw();
-                name();
-            } else {
-                name();
-                raw();
-            }
-        }
-    }
-    double rawTotal = 0, namingTotal = 0;
-    for (int d = 0; d < kFolders; ++d) {
-        rawTotal += bestRaw[static_cast<std::size_t>(d)];
-        namingTotal += bestNaming[static_cast<std::size_t>(d)];
-    }
+    const auto [rawTotal, namingTotal] = bestOfAlternating(
+        repeats, kFolders,
+        [&](int d) {
+            if (d == 0) read = 0;
+            read += rawLoop(lists[static_cast<std::size_t>(d)]);
+        },
+        [&](int d) {
+            if (d == 0) unnamed = 0;
+            int missing = 0;
+            runMp3Preview(lists[static_cast<std::size_t>(d)], options, files, *codePage, &missing);
+            unnamed += missing;
+        });
     const std::u16string first = lists[0].text(7, ColPreview);
 
     std::printf("mp3 naming: N %d files (%d folders of %d), best of %d per folder\n", kFiles,

@@ -51,15 +51,6 @@ void report(const char* what, int n, double s, double floor) {
     std::fflush(stdout);
 }
 
-bool writeWithOneCall(const std::u16string& path, const std::string& bytes) {
-    HANDLE f = CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return CloseHandle(f) && ok && written == bytes.size();
-}
-
 std::string readWithOneCall(const std::u16string& path, std::size_t size) {
     HANDLE f = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -253,15 +244,15 @@ int main(int argc, char** argv) {
     double floorRead = 1e300, recordRead = 1e300;
     std::size_t readRecords = 0;
     for (int r = 0; r < repeats + 1; ++r) {
-        floorExport = std::min(
-            floorExport, seconds([&] { failures += !writeWithOneCall(floorPath, exportBytes); }));
+        floorExport =
+            std::min(floorExport, seconds([&] { failures += !writeFile(floorPath, exportBytes); }));
         exportTime = std::min(
             exportTime, seconds([&] {
                 const CommandEffects e = exportList(big, fs, *codePage, exportPath);
                 failures += !e.message || e.message->find(u"导出成功") == std::u16string::npos;
             }));
-        floorRecord = std::min(
-            floorRecord, seconds([&] { failures += !writeWithOneCall(floorPath, recordBytes); }));
+        floorRecord =
+            std::min(floorRecord, seconds([&] { failures += !writeFile(floorPath, recordBytes); }));
         recordWrite = std::min(
             recordWrite, seconds([&] {
                 failures +=

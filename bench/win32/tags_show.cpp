@@ -60,12 +60,7 @@ int main(int argc, char** argv) {
     const auto codePage = makeSystemAnsiCodePage();
     Win32TagFiles files;
 
-    wchar_t temp[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, temp);
-    const std::u16string root = std::u16string(reinterpret_cast<const char16_t*>(temp)) +
-                                u"tessary-tags-bench-" +
-                                ascii(std::to_string(GetCurrentProcessId())) + u"\\";
-    CreateDirectoryW(wide(root), nullptr);
+    const std::u16string root = makeBenchFolder(u"tessary-tags-bench");
 
     // Every file audio and a tag with Chinese texts, as a music folder holds them.
     // One list per folder, so that the two loops can be timed folder by folder in turn and a
@@ -98,41 +93,22 @@ int main(int argc, char** argv) {
         }
     }
 
-    // Alternate the two, folder by folder, and keep the best time of each per folder.
-    std::vector<double> bestRaw(kFolders, 1e9), bestShow(kFolders, 1e9);
+    // The tags the floor finds, counted in its last round.
     int tags = 0;
-    for (int r = 0; r < repeats; ++r) {
-        tags = 0;
-        for (int d = 0; d < kFolders; ++d) {
-            FileListModel& model = lists[static_cast<std::size_t>(d)];
-            auto raw = [&] {
-                double& best = bestRaw[static_cast<std::size_t>(d)];
-                best = std::min(best, seconds([&] { tags += rawLoop(model); }));
-            };
-            auto show = [&] {
-                double& best = bestShow[static_cast<std::size_t>(d)];
-                best = std::min(best,
-                                seconds([&] { refreshTagColumns(model, true, files, *codePage); }));
-            };
-            if ((r + d) % 2 == 0) {
-                raw();
-                show();
-            } else {
-                show();
-                raw();
-            }
-        }
-    }
+    const auto [rawTotal, showTotal] = bestOfAlternating(
+        repeats, kFolders,
+        [&](int d) {
+            if (d == 0) tags = 0;
+            tags += rawLoop(lists[static_cast<std::size_t>(d)]);
+        },
+        [&](int d) {
+            refreshTagColumns(lists[static_cast<std::size_t>(d)], true, files, *codePage);
+        });
     int shown = 0;
     for (const FileListModel& model : lists) {
         for (int row = 0; row < model.rowCount(); ++row) {
             if (!model.text(row, ColTitle).empty()) ++shown;
         }
-    }
-    double rawTotal = 0, showTotal = 0;
-    for (int d = 0; d < kFolders; ++d) {
-        rawTotal += bestRaw[static_cast<std::size_t>(d)];
-        showTotal += bestShow[static_cast<std::size_t>(d)];
     }
 
     std::printf("show tags: N %d files (%d folders of %d), best of %d per folder\n", kFiles,
