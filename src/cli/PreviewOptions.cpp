@@ -18,7 +18,7 @@ const char kPreviewOptionsUsage[] =
     "  insert:   [--text TEXT] [--replace-name] [--at head|tail] [--pos TEXT] [--seq]\n"
     "            [--start TEXT] [--step TEXT] [--digits TEXT]\n"
     "  delete:   [--at head|tail] [--count TEXT] [--pos TEXT]\n"
-    "  replace:  [--by text|position] [--find TEXT] [--with TEXT] [--at head|tail]\n"
+    "  replace:  [--by text|position] [--find TEXT] [--regex] [--with TEXT] [--at head|tail]\n"
     "            [--count TEXT] [--pos TEXT] [--invert]\n"
     "  advanced: [--sep TEXT] [--with TEXT] [--mode 1|2] [--n TEXT] [--invert]\n"
     "            [--from TEXT] [--to TEXT]\n"
@@ -182,6 +182,8 @@ bool parsePreviewOptions(const Arguments& args, PreviewChoice& parsed, std::stri
             parsed.options.insert.sequence = true;
         } else if (arg == u"--invert") {
             parsed.options.replace.invert = parsed.options.advanced.invert = true;
+        } else if (arg == u"--regex") {
+            parsed.options.replace.regex = true;
         } else if (auto it = valueOptions().find(arg); it != valueOptions().end()) {
             if (i + 1 >= args.size()) {
                 error = "missing value for " + toUtf8(arg);

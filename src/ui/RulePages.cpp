@@ -121,6 +121,7 @@ void RulePages::setDefaults() {
     check(IDC_REP_FROM_HEAD, true);
     check(IDC_REP_FROM_TAIL, false);
     check(IDC_REP_INVERT, false);
+    check(IDC_REP_REGEX, false);
     check(IDC_ADV_MODE1, true);
     check(IDC_ADV_MODE2, false);
     check(IDC_ADV_INVERT, false);
@@ -282,6 +283,8 @@ void RulePages::appendTemplateToken(int buttonId) {
 void RulePages::clearTemplate() { setText(IDC_MP3_STYLE, clearStyle()); }
 
 bool RulePages::holdsForbiddenCharacter(int fieldId) const {
+    // A regular expression is no name: it needs backslashes, ?, * and | of its own.
+    if (fieldId == IDC_REP_FIND && checked(IDC_REP_REGEX)) return false;
     return findForbiddenCharacter(text(fieldId), forbiddenCharactersOf(fieldId)) != 0;
 }
 
@@ -320,6 +323,7 @@ PageOptions RulePages::readOptions() const {
     o.replace.byText = checked(IDC_REP_BY_TEXT);
     o.replace.byPosition = checked(IDC_REP_BY_POS);
     o.replace.find = text(IDC_REP_FIND);
+    o.replace.regex = checked(IDC_REP_REGEX);
     o.replace.withText = text(IDC_REP_WITH);
     o.replace.count = text(IDC_REP_COUNT);
     o.replace.position = text(IDC_REP_POS);

@@ -32,6 +32,7 @@ check preview --rule case --case title --case-of both
 check preview --page insert --text 新/N --seq --start 7 --digits 3 --at tail --pos 2
 check preview --page delete --count 2 --pos 3 --object ext
 check preview --page replace --find a --with 啊
+check preview --page replace --regex --find '([a-z]+)\.?' --with '<$1>'
 check preview --page replace --by position --count 2 --pos 2 --with XY --invert
 check preview --page advanced --sep - --with X --n 2 --invert
 check preview --page advanced --sep - --with X --mode 2 --from 2 --to 1

@@ -4,6 +4,7 @@
 
 #include "PreviewTestSupport.h"
 #include "rules/AdvancedRule.h"
+#include "rules/RegexReplaceRule.h"
 #include "rules/SequenceCounter.h"
 
 namespace tessary {
@@ -247,6 +248,43 @@ PageOptions byText(std::u16string find, std::u16string with) {
     o.replace.find = std::move(find);
     o.replace.withText = std::move(with);
     return o;
+}
+
+TEST(ReplacePage, RegularExpressions) {
+    const auto regex = [](std::u16string find, std::u16string with, std::u16string name,
+                          bool extension = false) {
+        PageOptions o = byText(std::move(find), std::move(with));
+        o.replace.regex = true;
+        o.editExtension = extension;
+        return previewOne(PageReplace, o, name);
+    };
+    // Groups, the whole match, every match left to right.
+    EXPECT_EQ(regex(u"(\\d+)-(\\d+)", u"$2-$1", u"12-34 56-78.txt"), u"34-12 78-56.txt");
+    EXPECT_EQ(regex(u"[aeiou]", u"<$&>", u"banana.txt"), u"b<a>n<a>n<a>.txt");
+    EXPECT_EQ(regex(u"^IMG_", u"照片", u"IMG_0001.jpg"), u"照片0001.jpg");
+    EXPECT_EQ(regex(u"z+", u"Z", u"abc.txt"), u"abc.txt");            // no match
+    EXPECT_EQ(regex(u"x*", u"-", u"ab.txt"), u"-a-b-.txt");           // empty matches
+    EXPECT_EQ(regex(u"[a-z]", u"", u"a1b2.TXT", true), u"a1b2.TXT");  // the extension only
+    EXPECT_EQ(regex(u"[A-Z]", u"", u"a1b2.TXT", true), u"a1b2");
+    EXPECT_EQ(regex(u"月.", u"[$&]", u"月亮代表.mp3"), u"[月亮]代表.mp3");
+    // Without the box the same text is plain.
+    EXPECT_EQ(regex(u".", u"X", u"a.b.c"), u"XXX.c");
+    EXPECT_EQ(previewOne(PageReplace, byText(u".", u"X"), u"a.b.c"), u"aXb.c");
+}
+
+TEST(ReplacePage, AnInvalidExpressionStopsThePreviewNamingTheFault) {
+    FileListModel model = testing::listOf({u"a.txt"});
+    PageOptions o = byText(u"(ab", u"x");
+    o.replace.regex = true;
+    const PreviewOutcome outcome = runPreview(model, PageReplace, o);
+    EXPECT_EQ(outcome.kind, PreviewOutcome::StoppedWithMessage);
+    EXPECT_EQ(outcome.message, u"正则表达式有误:圆括号不配对");
+    EXPECT_EQ(model.text(0, ColPreview), u"");
+    EXPECT_EQ(regexFault(u"[a"), u"方括号不配对");
+    EXPECT_TRUE(regexFault(u"*a"));
+    EXPECT_EQ(regexFault(u"a{2,1}"), u"花括号中的次数无效");
+    EXPECT_EQ(regexFault(u"a\\"), u"转义字符无效");
+    EXPECT_FALSE(regexFault(u"^(\\w+)\\s*$"));
 }
 
 PageOptions byPosition(bool head, std::u16string count, std::u16string pos, std::u16string with,

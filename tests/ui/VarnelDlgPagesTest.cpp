@@ -250,6 +250,27 @@ TEST_F(MainWindowTest, BasicRadiosMoveTheFocusToTheirField) {
     EXPECT_FALSE(o.basic.newExtensionChecked);
 }
 
+TEST_F(MainWindowTest, WithRegularExpressionsTheFindFieldTakesTheirCharacters) {
+    selectPage(PageReplace);
+    EXPECT_TRUE(visible(IDC_REP_REGEX));
+    EXPECT_FALSE(window_->readPageOptions().replace.regex);
+    setText(IDC_REP_FIND, u"\\d+");
+    EXPECT_EQ(text(IDC_REP_FIND), u"");  // refused as a name's text
+    ASSERT_EQ(prompter_.shown().size(), 1u);
+    click(IDC_REP_REGEX);
+    setText(IDC_REP_FIND, u"(\\d+)\\.?");
+    EXPECT_EQ(text(IDC_REP_FIND), u"(\\d+)\\.?");
+    EXPECT_EQ(prompter_.shown().size(), 1u);
+    setText(IDC_REP_WITH, u"[$1]");
+    EXPECT_TRUE(window_->readPageOptions().replace.regex);
+    window_->model().insertRow(0, u"track12 of 30.mp3");
+    click(IDC_PREVIEW);
+    EXPECT_EQ(window_->model().text(0, ColPreview), u"track[12] of [30].mp3");
+    setText(IDC_REP_FIND, u"(a");
+    click(IDC_PREVIEW);
+    EXPECT_EQ(prompter_.shown().back().text, u"正则表达式有误:圆括号不配对");
+}
+
 TEST_F(MainWindowTest, TheCaseChangeIsAFifthBasicChoiceWithItsTwoLists) {
     PageOptions o = window_->readPageOptions();
     EXPECT_FALSE(o.basic.caseChecked);

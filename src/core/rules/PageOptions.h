@@ -53,6 +53,7 @@ struct ReplaceOptions {
     bool byText = true;
     bool byPosition = false;
     std::u16string find;      // edit 1069
+    bool regex = false;       // "正则表达式": find is an ECMAScript regular expression
     std::u16string withText;  // edit 1080
     std::u16string count = u"1";
     std::u16string position = u"1";

@@ -4,6 +4,7 @@
 #include "rules/BasicRule.h"
 #include "rules/DeleteRule.h"
 #include "rules/InsertRule.h"
+#include "rules/RegexReplaceRule.h"
 #include "rules/ReplaceRules.h"
 
 namespace tessary {
@@ -17,6 +18,9 @@ std::unique_ptr<RenameRule> makeRule(int pageIndex, const PageOptions& options) 
         case PageDelete:
             return std::make_unique<DeleteRule>(options.del);
         case PageReplace:
+            if (options.replace.byText && options.replace.regex) {
+                return std::make_unique<RegexReplaceRule>(options.replace);
+            }
             if (options.replace.byText) return std::make_unique<ReplaceByTextRule>(options.replace);
             if (options.replace.byPosition) {
                 return std::make_unique<ReplaceByPositionRule>(options.replace);

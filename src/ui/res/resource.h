@@ -228,6 +228,8 @@
 #define IDC_BASIC_CASE 1320
 #define IDC_BASIC_CASE_MODE 1321
 #define IDC_BASIC_CASE_OF 1322
+// The Replace page's regular expressions.
+#define IDC_REP_REGEX 1323
 #define IDC_MP3_SHOW_TAG 1141
 #define IDC_MP3_TRACK 1143
 #define IDC_OBJ_NAME 1154
