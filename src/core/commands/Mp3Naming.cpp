@@ -1,7 +1,5 @@
 #include "commands/Mp3Naming.h"
 
-#include <algorithm>
-
 #include "model/FileNameParts.h"
 #include "model/NumberText.h"
 #include "rules/SequenceCounter.h"

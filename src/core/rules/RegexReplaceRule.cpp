@@ -77,15 +77,6 @@ std::u16string faultWords(std::regex_constants::error_type code) {
 
 }  // namespace
 
-std::optional<std::u16string> regexFault(std::u16string_view expression) {
-    try {
-        std::wregex compiled(toWide(expression), std::regex_constants::ECMAScript);
-    } catch (const std::regex_error& e) {
-        return faultWords(e.code());
-    }
-    return std::nullopt;
-}
-
 SetupOutcome RegexReplaceRule::setUp() {
     if (options_.find.empty()) return {SetupOutcome::SkipRows, {}};
     try {

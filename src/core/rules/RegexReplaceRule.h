@@ -3,7 +3,6 @@
 // expression, left to right, replaced by the new text, in which $1 to $9 stand for the groups
 // and $& for the whole match.
 
-#include <optional>
 // GCC 12 warns of a member that may be used uninitialized deep inside <regex>; it is not.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
@@ -22,9 +21,6 @@
 namespace tessary {
 
 inline constexpr char16_t kRegexFault[] = u"正则表达式有误:";
-
-// What is wrong with an expression, in words for the user; nothing when it compiles.
-std::optional<std::u16string> regexFault(std::u16string_view expression);
 
 class RegexReplaceRule : public RenameRule {
   public:
