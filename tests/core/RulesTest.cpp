@@ -267,6 +267,7 @@ TEST(ReplacePage, RegularExpressions) {
     EXPECT_EQ(regex(u"[a-z]", u"", u"a1b2.TXT", true), u"a1b2.TXT");  // the extension only
     EXPECT_EQ(regex(u"[A-Z]", u"", u"a1b2.TXT", true), u"a1b2");
     EXPECT_EQ(regex(u"月.", u"[$&]", u"月亮代表.mp3"), u"[月亮]代表.mp3");
+    EXPECT_EQ(regex(u"(?:ab)+|[*+?]", u"_", u"ababx*y.txt"), u"_x_y.txt");
     // Without the box the same text is plain.
     EXPECT_EQ(regex(u".", u"X", u"a.b.c"), u"XXX.c");
     EXPECT_EQ(previewOne(PageReplace, byText(u".", u"X"), u"a.b.c"), u"aXb.c");
@@ -285,7 +286,9 @@ TEST(ReplacePage, AnInvalidExpressionStopsThePreviewNamingTheFault) {
     EXPECT_EQ(stop(u"[a"), u"正则表达式有误:方括号不配对");
     EXPECT_EQ(stop(u"a{2,1}"), u"正则表达式有误:花括号中的次数无效");
     EXPECT_EQ(stop(u"a\\"), u"正则表达式有误:转义字符无效");
-    EXPECT_NE(stop(u"*a"), u"");
+    for (const char16_t* nothing : {u"*a", u"a|+b", u"(?:?x)", u"(+)"}) {
+        EXPECT_EQ(stop(nothing), u"正则表达式有误:重复符号前没有可以重复的内容");
+    }
 }
 
 PageOptions byPosition(bool head, std::u16string count, std::u16string pos, std::u16string with,

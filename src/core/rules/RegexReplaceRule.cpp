@@ -75,10 +75,44 @@ std::u16string faultWords(std::regex_constants::error_type code) {
     }
 }
 
+// A *, + or ? with nothing before it to repeat: at the start, or right after "(" or "|". The
+// library reports these as unbalanced parentheses, which would send the user looking for the
+// wrong fault.
+bool repeatsNothing(std::u16string_view e) {
+    bool nothingBefore = true;
+    bool inClass = false;
+    for (std::size_t i = 0; i < e.size(); ++i) {
+        const char16_t c = e[i];
+        if (c == u'\\') {
+            ++i;
+            nothingBefore = false;
+            continue;
+        }
+        if (inClass) {
+            inClass = c != u']';
+            continue;
+        }
+        if ((c == u'*' || c == u'+' || c == u'?') && nothingBefore) return true;
+        if (c == u'(' && i + 1 < e.size() && e[i + 1] == u'?') {
+            // "(?:", "(?=" and "(?!" open a group like "(".
+            i += 2;
+            nothingBefore = true;
+            continue;
+        }
+        inClass = c == u'[';
+        nothingBefore = c == u'(' || c == u'|';
+    }
+    return false;
+}
+
 }  // namespace
 
 SetupOutcome RegexReplaceRule::setUp() {
     if (options_.find.empty()) return {SetupOutcome::SkipRows, {}};
+    if (repeatsNothing(options_.find)) {
+        return {SetupOutcome::StopWithMessage,
+                kRegexFault + faultWords(std::regex_constants::error_badrepeat)};
+    }
     try {
         expression_ = std::wregex(toWide(options_.find), std::regex_constants::ECMAScript);
     } catch (const std::regex_error& e) {
