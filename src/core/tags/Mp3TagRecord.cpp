@@ -20,13 +20,12 @@ constexpr std::size_t kId3v2HeaderSize = 10;
 // read only when these do not.
 constexpr std::size_t kFirstAudioRead = 4096;
 
-// Every ID3v2 tag a file starts with, one after another (a tagger that did not find the first one
-// wrote a second in front of the audio), is passed over; the frames of each are read into
-// `values` when asked for. A file made of nothing but tags is not followed further than this.
+// A file made of nothing but tags is not followed further than this.
 constexpr int kMostId3v2Tags = 8;
 // The frames naming reads usually stand in a tag's first bytes; a larger tag is read whole only
-// when they do not.
+// when they do not, and never beyond this much (pictures fill the rest of such tags).
 constexpr std::size_t kFirstTagRead = 4096;
+constexpr std::size_t kLargestTagRead = 16u << 20;
 
 void readTagFrames(TagFile& file, std::uint64_t at, std::uint64_t tagBytes,
                    const AnsiCodePage& codePage, Id3v2Values& values) {
@@ -35,15 +34,16 @@ void readTagFrames(TagFile& file, std::uint64_t at, std::uint64_t tagBytes,
     tag.resize(file.readAt(at, tag.data(), tag.size()));
     if (readId3v2Frames(tag, codePage, values) || values.complete()) return;
     if (tag.size() < kFirstTagRead) return;  // the file ends within the tag
-    tag.resize(static_cast<std::size_t>(tagBytes));
+    tag.resize(static_cast<std::size_t>(std::min<std::uint64_t>(tagBytes, kLargestTagRead)));
     tag.resize(file.readAt(at, tag.data(), tag.size()));
     readId3v2Frames(tag, codePage, values);
 }
 
-// Where the audio starts: after the ID3v2 tags.
-std::uint64_t endOfId3v2Tags(TagFile& file, std::span<const unsigned char> head,
-                             std::uint64_t size, const AnsiCodePage& codePage,
-                             Id3v2Values* values) {
+// Where the audio starts: after every ID3v2 tag the file starts with, one after another (a
+// tagger that did not find the first one wrote a second in front of the audio). The frames of
+// each are read into `values` when asked for.
+std::uint64_t endOfId3v2Tags(TagFile& file, std::span<const unsigned char> head, std::uint64_t size,
+                             const AnsiCodePage& codePage, Id3v2Values* values) {
     std::uint64_t at = 0;
     unsigned char header[kId3v2HeaderSize] = {};
     std::span<const unsigned char> bytes = head;
