@@ -93,8 +93,9 @@ void RulePages::attach(HWND window) {
 void RulePages::setDefaults() {
     selected_ = PageBasic;
     showGroup(PageGroup::Basic, true);
-    for (PageGroup hidden : {PageGroup::Insert, PageGroup::Delete, PageGroup::Advanced,
-                             PageGroup::Mp3, PageGroup::OperationObject}) {
+    // The Mp3 page's controls are made hidden by the form; each call here costs a round trip.
+    for (PageGroup hidden :
+         {PageGroup::Insert, PageGroup::Delete, PageGroup::Advanced, PageGroup::OperationObject}) {
         showGroup(hidden, false);
     }
     showReplacePage(false);
