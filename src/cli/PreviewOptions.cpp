@@ -7,7 +7,6 @@
 #include "commands/Mp3Naming.h"
 #include "model/Utf8.h"
 #include "platform/SystemServices.h"
-#include "rules/Preview.h"
 
 namespace tessary::cli {
 
@@ -227,9 +226,8 @@ std::pair<std::u16string, std::u16string> splitPath(const std::u16string& path) 
 }
 
 PreviewOutcome runChosenPreview(FileListModel& model, const PreviewChoice& choice) {
-    if (choice.page != PageMp3) return runPreview(model, choice.page, choice.options);
-    return runMp3Preview(model, choice.options.mp3, *makeSystemTagFiles(),
-                         *makeSystemAnsiCodePage());
+    return runPagePreview(model, choice.page, choice.options, *makeSystemTagFiles(),
+                          *makeSystemAnsiCodePage());
 }
 
 }  // namespace tessary::cli

@@ -40,13 +40,11 @@ void CVarnelDlg::onTabChanged() {
 }
 
 void CVarnelDlg::onPreview() {
-    const PageOptions options = pages_.readOptions();
     // The Mp3 page reads every row's file; a row without tags is refused as well.
     int unnamed = 0;
-    const PreviewOutcome outcome = pages_.selectedPage() == PageMp3
-                                       ? runMp3Preview(model_, options.mp3, *makeSystemTagFiles(),
-                                                       *makeSystemAnsiCodePage(), &unnamed)
-                                       : runPreview(model_, pages_.selectedPage(), options);
+    const PreviewOutcome outcome =
+        runPagePreview(model_, pages_.selectedPage(), pages_.readOptions(), *makeSystemTagFiles(),
+                       *makeSystemAnsiCodePage(), &unnamed);
     if (outcome.kind == PreviewOutcome::StoppedWithMessage) {
         prompter_->showMessage(std::u16string(outcome.message));
     }

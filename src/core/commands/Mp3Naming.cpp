@@ -125,4 +125,11 @@ PreviewOutcome runMp3Preview(FileListModel& model, const Mp3Options& options, Ta
     return {PreviewOutcome::Completed, {}, true, true};
 }
 
+PreviewOutcome runPagePreview(FileListModel& model, int pageIndex, const PageOptions& options,
+                              TagFiles& files, const AnsiCodePage& codePage, int* unnamed) {
+    if (unnamed) *unnamed = 0;
+    if (pageIndex == PageMp3) return runMp3Preview(model, options.mp3, files, codePage, unnamed);
+    return runPreview(model, pageIndex, options);
+}
+
 }  // namespace tessary

@@ -41,4 +41,10 @@ std::u16string buildTagName(std::u16string_view templateText, const TagNameValue
 PreviewOutcome runMp3Preview(FileListModel& model, const Mp3Options& options, TagFiles& files,
                              const AnsiCodePage& codePage, int* unnamed = nullptr);
 
+// The preview of the chosen page: the Mp3 page's reads every row's file, the others are the
+// rules'. `unnamed` (when given) receives how many rows the Mp3 page could not name.
+PreviewOutcome runPagePreview(FileListModel& model, int pageIndex, const PageOptions& options,
+                              TagFiles& files, const AnsiCodePage& codePage,
+                              int* unnamed = nullptr);
+
 }  // namespace tessary

@@ -1,28 +1,13 @@
 #include "commands/NamesFromList.h"
 
+#include <utility>
+
 #include "disk/PreviewCheck.h"
 #include "model/NumberText.h"
 #include "model/Utf8.h"
 
 namespace tessary {
 namespace {
-
-bool isUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = lead < 0x80           ? 1
-                                   : (lead >> 5) == 0x06 ? 2
-                                   : (lead >> 4) == 0x0E ? 3
-                                   : (lead >> 3) == 0x1E ? 4
-                                                         : 0;
-        if (length == 0 || (length > 1 && lead < 0xC2) || i + length > bytes.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += length;
-    }
-    return true;
-}
 
 std::u16string decodeText(std::string_view bytes, const AnsiCodePage& codePage) {
     if (bytes.starts_with("\xEF\xBB\xBF")) return fromUtf8(bytes.substr(3));
@@ -34,7 +19,8 @@ std::u16string decodeText(std::string_view bytes, const AnsiCodePage& codePage) 
         }
         return text;
     }
-    return isUtf8(bytes) ? fromUtf8(bytes) : codePage.decode(bytes);
+    if (auto text = fromValidUtf8(bytes)) return std::move(*text);
+    return codePage.decode(bytes);
 }
 
 }  // namespace

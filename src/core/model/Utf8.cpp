@@ -32,9 +32,10 @@ void appendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
-}  // namespace
 
-std::u16string fromUtf8(std::string_view bytes) {
+// The text of the bytes; a malformed sequence becomes U+FFFD, or (when `strict`) ends the
+// decoding with nothing.
+std::optional<std::u16string> decodeUtf8(std::string_view bytes, bool strict) {
     static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
     std::u16string out;
     out.reserve(bytes.size());
@@ -54,6 +55,7 @@ std::u16string fromUtf8(std::string_view bytes) {
             c = (c << 6) | (next & 0x3F);
         }
         if (!ok || c < minimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            if (strict) return std::nullopt;
             out += static_cast<char16_t>(kReplacement);
             ++i;
             continue;
@@ -62,6 +64,14 @@ std::u16string fromUtf8(std::string_view bytes) {
         i += static_cast<std::size_t>(extra) + 1;
     }
     return out;
+}
+
+}  // namespace
+
+std::u16string fromUtf8(std::string_view bytes) { return *decodeUtf8(bytes, false); }
+
+std::optional<std::u16string> fromValidUtf8(std::string_view bytes) {
+    return decodeUtf8(bytes, true);
 }
 
 std::string toUtf8(std::u16string_view text) {

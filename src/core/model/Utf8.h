@@ -3,12 +3,15 @@
 // works in UTF-16. Malformed input
 // becomes U+FFFD instead of being dropped silently.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tessary {
 
 std::u16string fromUtf8(std::string_view bytes);
+// The text of bytes that are UTF-8 throughout; nothing when any sequence is malformed.
+std::optional<std::u16string> fromValidUtf8(std::string_view bytes);
 std::string toUtf8(std::u16string_view text);
 
 }  // namespace tessary
