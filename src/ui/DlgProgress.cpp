@@ -41,14 +41,19 @@ INT_PTR CDlgProgress::runBatch(HWND owner) {
     return result;
 }
 
+SIZE placeProgressControls(HWND dialog) {
+    MoveWindow(GetDlgItem(dialog, IDC_PROGRESS_TEXT), 20, 16, kWidth - 40, 18, FALSE);
+    MoveWindow(GetDlgItem(dialog, IDC_PROGRESS_BAR), 20, 44, kWidth - 40 - 56, 18, FALSE);
+    MoveWindow(GetDlgItem(dialog, IDC_PROGRESS_PERCENT), kWidth - 20 - 48, 45, 48, 18, FALSE);
+    MoveWindow(GetDlgItem(dialog, IDOK), (kWidth - 70) / 2, 80, 70, 25, FALSE);
+    return SIZE{kWidth, 80 + 25 + 16};
+}
+
 BOOL CDlgProgress::onInitDialog() {
     CColorDlg::onInitDialog();
-    MoveWindow(item(IDC_PROGRESS_TEXT), 20, 16, kWidth - 40, 18, FALSE);
-    MoveWindow(item(IDC_PROGRESS_BAR), 20, 44, kWidth - 40 - 56, 18, FALSE);
-    MoveWindow(item(IDC_PROGRESS_PERCENT), kWidth - 20 - 48, 45, 48, 18, FALSE);
-    MoveWindow(item(IDOK), (kWidth - 70) / 2, 80, 70, 25, FALSE);
+    const SIZE size = placeProgressControls(hwnd());
     stop_.attachDialogButton(item(IDOK));
-    setClientSizeCentered(kWidth, 80 + 25 + 16);
+    setClientSizeCentered(size.cx, size.cy);
 
     HWND bar = item(IDC_PROGRESS_BAR);
     SendMessageW(bar, PBM_SETRANGE32, 1, 100);

@@ -52,4 +52,8 @@ class CDlgProgress : public CColorDlg {
 
 using CDlgProgress2 = CDlgProgress;
 
+// Puts the text, the bar, the percent label and the Stop button of a progress window in their
+// places; returns the client size the window takes.
+SIZE placeProgressControls(HWND dialog);
+
 }  // namespace tessary

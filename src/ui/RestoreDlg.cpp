@@ -5,6 +5,7 @@
 
 #include "disk/RowRequests.h"
 #include "res/resource.h"
+#include "ui/RenameProgress.h"
 #include "ui/Win32Prompter.h"
 
 namespace tessary {
@@ -111,14 +112,17 @@ void CRestoreDlg::readChecks() {
 
 void CRestoreDlg::onRestore() {
     readChecks();
-    if (!restoreCheckedRows(rows_, fileSystem_, journalPath_)) {
+    WindowBatchRunner runner(hwnd());
+    const RestoreRun run = restoreCheckedRows(rows_, fileSystem_, journalPath_, runner);
+    if (run == RestoreRun::JournalNotWritten) {
         prompter_->platformMessageBox(kJournalNotWritten, kMessageBoxCaption,
                                       prompt::kOk | prompt::kIconError);
         return;
     }
     showRows();
-    // A second restore would work on names that have changed; it needs the file again.
-    EnableWindow(item(IDC_RESTORE_BUTTON), FALSE);
+    // A second restore would work on names that have changed; it needs the file again. After
+    // a stop, restoring again finishes the batch: the rows done name their files as they are.
+    if (run == RestoreRun::Finished) EnableWindow(item(IDC_RESTORE_BUTTON), FALSE);
 }
 
 void CRestoreDlg::onColumnClick(int column) {

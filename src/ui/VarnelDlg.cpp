@@ -2,6 +2,7 @@
 
 #include "ui/VarnelDlg.h"
 
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -91,6 +92,7 @@ void CVarnelDlg::onDestroyed() {
 
 BOOL CVarnelDlg::onInitDialog() {
     frame_.attach(hwnd());
+    renamer_.setOwner(hwnd());
     if (auto* own = dynamic_cast<Win32Prompter*>(ownPrompter_.get())) own->setOwner(hwnd());
     SetWindowLongPtrW(hwnd(), GWL_STYLE,
                       GetWindowLongPtrW(hwnd(), GWL_STYLE) | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
@@ -147,7 +149,28 @@ void CVarnelDlg::setItemText(int id, std::u16string_view text) {
 
 bool CVarnelDlg::checked(int id) const { return IsDlgButtonChecked(hwnd(), id) == BST_CHECKED; }
 
+bool CVarnelDlg::refusedWhileRenaming(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (!renamer_.running()) return false;
+    switch (message) {
+        case WM_COMMAND:
+        case WM_ADDFILE:
+        case WM_CLOSE:
+            return true;
+        case WM_SYSCOMMAND:
+            // Minimising and restoring from the taskbar still work; closing waits.
+            return wParam == IDM_FRAME_CLOSE || (wParam & 0xFFF0) == SC_CLOSE;
+        case WM_DROPFILES:
+            DragFinish(reinterpret_cast<HDROP>(wParam));
+            return true;
+        case WM_NOTIFY:
+            return reinterpret_cast<const NMHDR*>(lParam)->code != LVN_GETDISPINFOW;
+        default:
+            return false;
+    }
+}
+
 std::optional<LRESULT> CVarnelDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (refusedWhileRenaming(message, wParam, lParam)) return 0;
     if (message == WM_SIZE) {
         // The frame reshapes the window; the controls follow.
         frame_.handle(message, wParam, lParam);

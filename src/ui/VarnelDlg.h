@@ -29,6 +29,7 @@
 #include "ui/MainLayout.h"
 #include "ui/MainStatusBar.h"
 #include "ui/Prompter.h"
+#include "ui/RenameProgress.h"
 #include "ui/RulePages.h"
 #include "ui/VarnelDlgServices.h"
 #include "ui/WindowMessages.h"
@@ -157,6 +158,9 @@ class CVarnelDlg : public DialogBase {
     void rebuildSystemMenu();
     void updateSystemMenuStates();
     void applyEffects(const CommandEffects& effects);
+    // While a batch of renames runs on a worker, only what does not change the list is
+    // answered: painting, the list's questions for its texts, anything sent by the system.
+    bool refusedWhileRenaming(UINT message, WPARAM wParam, LPARAM lParam) const;
     void checkNameInput(int id);
     void onRenameOne(SingleRenameOrigin origin);
     // The list commands.
@@ -225,6 +229,7 @@ class CVarnelDlg : public DialogBase {
     bool modal_ = false;
     bool quitRequested_ = false;
 
+    WindowBatchRunner renamer_;
     RecordedHistory history_;
     int fileCounter_ = 0;
     DWORD lastListRefresh_ = 0;

@@ -57,12 +57,12 @@ void CVarnelDlg::onPreview() {
 }
 
 void CVarnelDlg::onApply() {
-    applyEffects(applyRenames(model_, *fileSystem_, nextJournal()));
+    applyEffects(applyRenames(model_, *fileSystem_, nextJournal(), renamer_));
     modelChanged();
 }
 
 void CVarnelDlg::onUndo() {
-    applyEffects(undoRenames(model_, *fileSystem_, nextJournal()));
+    applyEffects(undoRenames(model_, *fileSystem_, nextJournal(), renamer_));
     modelChanged();
 }
 
@@ -86,6 +86,7 @@ void CVarnelDlg::applyEffects(const CommandEffects& effects) {
     if (effects.newExtensionText) setItemText(IDC_NEW_EXT, *effects.newExtensionText);
     if (effects.pane0) setPaneText(0, *effects.pane0);
     if (effects.pane1) setPaneText(1, *effects.pane1);
+    if (effects.planPane) setPaneText(kPlanPane, *effects.planPane);
     if (effects.message) prompter_->showMessage(std::u16string(*effects.message));
     if (effects.messageBox) {
         const MessageBoxRequest& box = *effects.messageBox;

@@ -31,11 +31,12 @@ void CVarnelDlg::onLoadRecord() {
 }
 
 void CVarnelDlg::onRecordedApply() {
-    const RecordedApplyResult result =
-        recordedApply(model_, *fileSystem_, history_, itemText(IDC_NEW_EXT), nextJournal());
+    const RecordedApplyResult result = recordedApply(
+        model_, *fileSystem_, history_, itemText(IDC_NEW_EXT), nextJournal(), renamer_);
     modelChanged();
     if (result.message) prompter_->showMessage(*result.message);
     if (!result.ran) return;
+    setPaneText(kPlanPane, result.planPane);
     const int answer = prompter_->platformMessageBox(result.question, kMessageBoxCaption,
                                                      prompt::kYesNo | prompt::kIconInformation);
     if (answer == prompt::kAnswerYes) {
@@ -46,7 +47,7 @@ void CVarnelDlg::onRecordedApply() {
 }
 
 void CVarnelDlg::onRecordedUndo() {
-    applyEffects(recordedUndo(model_, *fileSystem_, history_, nextJournal()));
+    applyEffects(recordedUndo(model_, *fileSystem_, history_, nextJournal(), renamer_));
     modelChanged();
 }
 

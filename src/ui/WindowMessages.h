@@ -26,4 +26,7 @@ inline constexpr UINT kOfferRecovery = kFirstOwnMessage + 3;
 inline constexpr UINT WM_ADDPROGRESS_DROP = kFirstOwnMessage + 4;
 inline constexpr UINT WM_ADDPROGRESS_PICK = kFirstOwnMessage + 5;
 
+// Posted by the worker of a long batch of renames to its progress window once it has ended.
+inline constexpr UINT WM_RENAME_BATCH_ENDED = kFirstOwnMessage + 6;
+
 }  // namespace tessary

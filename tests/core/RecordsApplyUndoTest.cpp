@@ -70,6 +70,7 @@ TEST(Apply, RenamesEveryRowAndTellsTheWindow) {
     expected.enableApply = false;
     expected.enableUndo = true;
     expected.newExtensionText = u"";
+    expected.planPane = u"成功2个，失败0个，未修改0个";
     EXPECT_EQ(effects, expected);
 }
 
@@ -179,6 +180,7 @@ TEST(Undo, AfterTwoAppliesEveryFileHasItsFirstNameAgain) {
     EXPECT_EQ(list.column(ColPreview), (Names{u"", u"", u""}));
     CommandEffects expected;
     expected.enableUndo = false;
+    expected.planPane = u"成功3个，失败0个，未修改0个";
     EXPECT_EQ(effects, expected);
 }
 

@@ -170,7 +170,8 @@ class MainWindowTest : public ::testing::Test {
         // The program does this at start, before its window exists.
         INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
         InitCommonControlsEx(&controls);
-        window_ = std::make_unique<CVarnelDlg>(GetModuleHandleW(nullptr), &prompter_, &shell_);
+        window_ = std::make_unique<CVarnelDlg>(GetModuleHandleW(nullptr), &prompter_, &shell_,
+                                               fileSystem_);
         ASSERT_NE(window_->Create(), nullptr);
         pump();
     }
@@ -246,6 +247,8 @@ class MainWindowTest : public ::testing::Test {
     WorkingFolder folder_;
     ScriptedPrompter prompter_;
     RecordingShell shell_;
+    // The window's file system when a test gives one before the window opens; else Windows'.
+    FileSystem* fileSystem_ = nullptr;
     std::unique_ptr<CVarnelDlg> window_;
     bool sawQuit_ = false;
 };

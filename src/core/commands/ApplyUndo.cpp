@@ -4,30 +4,44 @@
 
 namespace tessary {
 
-CommandEffects applyRenames(FileListModel& model, FileSystem& fs, std::u16string_view journalPath) {
+CommandEffects applyRenames(FileListModel& model, FileSystem& fs, std::u16string_view journalPath,
+                            BatchRunner& runner) {
     CommandEffects effects;
-    effects.enableApply = false;
-    if (model.rowCount() == 0) return effects;
-    if (!renameRows(model, fs, RenameCommand::Apply, ColPreview, journalPath)) {
-        CommandEffects refused;
-        refused.message = kJournalNotWritten;
-        return refused;
+    if (model.rowCount() == 0) {
+        effects.enableApply = false;
+        return effects;
+    }
+    BatchResult batch;
+    if (!renameRows(model, fs, RenameCommand::Apply, ColPreview, journalPath, &batch, runner)) {
+        effects.message = kJournalNotWritten;
+        return effects;
     }
     effects.enableUndo = true;
-    effects.newExtensionText = u"";
+    effects.planPane = batchPaneText(batch);
+    if (!batch.stopped) {
+        effects.enableApply = false;
+        effects.newExtensionText = u"";
+    }
     return effects;
 }
 
-CommandEffects undoRenames(FileListModel& model, FileSystem& fs, std::u16string_view journalPath) {
+CommandEffects undoRenames(FileListModel& model, FileSystem& fs, std::u16string_view journalPath,
+                           BatchRunner& runner) {
     CommandEffects effects;
-    if (model.rowCount() > 0) {
-        if (!renameRows(model, fs, RenameCommand::Undo, ColOriginalName, journalPath)) {
-            effects.message = kJournalNotWritten;
-            return effects;
-        }
-        for (int row = 0; row < model.rowCount(); ++row) model.setText(row, ColPreview, u"");
+    if (model.rowCount() == 0) {
+        effects.enableUndo = false;
+        return effects;
     }
-    effects.enableUndo = false;
+    BatchResult batch;
+    if (!renameRows(model, fs, RenameCommand::Undo, ColOriginalName, journalPath, &batch, runner)) {
+        effects.message = kJournalNotWritten;
+        return effects;
+    }
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (batch.rows[static_cast<std::size_t>(row)].reached) model.setText(row, ColPreview, u"");
+    }
+    effects.planPane = batchPaneText(batch);
+    if (!batch.stopped) effects.enableUndo = false;
     return effects;
 }
 

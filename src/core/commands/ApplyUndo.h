@@ -8,22 +8,28 @@
 #include <string_view>
 
 #include "commands/CommandEffects.h"
+#include "disk/BatchProgress.h"
 #include "disk/FileSystem.h"
 #include "model/FileListModel.h"
 
 namespace tessary {
 
 // Button "应用": renames every row from Path + FileName to Path + Preview. A renamed row takes
-// its Preview as FileName; every row's Status tells its outcome. Afterwards Apply is disabled,
-// Undo enabled and the new-extension field emptied (on an empty list only Apply is disabled).
+// its Preview as FileName; every row's Status tells its outcome, and the plan pane counts
+// them. Afterwards Apply is disabled, Undo enabled and the new-extension field emptied (on an
+// empty list only Apply is disabled). A batch stopped part way keeps Apply enabled and the
+// field as it was, so that applying again finishes it; its rows not reached read "未修改".
 // When the journal cannot be written nothing is renamed and a message says so.
 CommandEffects applyRenames(FileListModel& model, FileSystem& fs,
-                            std::u16string_view journalPath = {});
+                            std::u16string_view journalPath = {},
+                            BatchRunner& runner = inlineBatchRunner());
 
 // Button "撤销": renames every row back to its OriginalName and empties every Preview, then
-// disables Undo.
+// disables Undo. A batch stopped part way keeps Undo enabled and the Preview of the rows it
+// did not reach.
 CommandEffects undoRenames(FileListModel& model, FileSystem& fs,
-                           std::u16string_view journalPath = {});
+                           std::u16string_view journalPath = {},
+                           BatchRunner& runner = inlineBatchRunner());
 
 enum class SingleRenameOrigin { DoubleClick, Menu };
 

@@ -26,6 +26,7 @@ struct CommandEffects {
     std::optional<std::u16string> newExtensionText;  // edit 1009 beside "修改新扩展名为:"
     std::optional<std::u16string> pane0;             // status bar: the file count label
     std::optional<std::u16string> pane1;             // status bar: hints
+    std::optional<std::u16string> planPane;          // status bar: the last preview or batch
     std::optional<std::u16string> message;           // the program's message dialog (CDlgMsg)
     std::optional<MessageBoxRequest> messageBox;     // the platform's message box, OK button
 

@@ -6,7 +6,7 @@ namespace tessary {
 
 RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, RecordedHistory& history,
                                   std::u16string_view newExtensionField,
-                                  std::u16string_view journalPath) {
+                                  std::u16string_view journalPath, BatchRunner& runner) {
     RecordedApplyResult result;
     if (model.rowCount() == 0) return result;
     // The same new extension as the newest batch: that batch is already done.
@@ -17,7 +17,8 @@ RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, Recorded
     if (!history.empty()) entry.oldExtension = history.newest().newExtension;
     entry.newExtension = newExtensionField;
     BatchResult batch;
-    if (!renameRows(model, fs, RenameCommand::RecordedApply, ColPreview, journalPath, &batch)) {
+    if (!renameRows(model, fs, RenameCommand::RecordedApply, ColPreview, journalPath, &batch,
+                    runner)) {
         result.message = kJournalNotWritten;
         return result;
     }
@@ -29,6 +30,7 @@ RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, Recorded
     }
     history.push(std::move(entry));
     result.ran = true;
+    result.planPane = batchPaneText(batch);
     result.question = kRecordedApplyQuestion;
     return result;
 }
@@ -40,21 +42,22 @@ CommandEffects recordedApplyDeclined() {
 }
 
 CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistory& history,
-                            std::u16string_view journalPath) {
+                            std::u16string_view journalPath, BatchRunner& runner) {
     CommandEffects effects;
     if (history.empty()) return effects;
-    const HistoryEntry& entry = history.newest();
+    HistoryEntry& entry = history.newest();
     const bool first = history.count() == 1;
-    effects.newExtensionText = first ? std::u16string() : entry.oldExtension;
 
     // The rows that still name the file the batch renamed, with the names they get back.
     struct UndoRow {
+        std::size_t entryRow;
         int row;
         std::u16string sourceName;
         std::u16string newName;
     };
     std::vector<UndoRow> undone;
-    for (const RecordedRow& recorded : entry.rows) {
+    for (std::size_t e = 0; e < entry.rows.size(); ++e) {
+        const RecordedRow& recorded = entry.rows[e];
         const int row = recorded.row;
         if (!model.hasRow(row)) continue;
         const std::u16string& originalName = model.text(row, ColOriginalName);
@@ -75,28 +78,40 @@ CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistor
         // The row's name after the undo is the name the file is given, so that FileName keeps
         // naming the file on disk.
         std::u16string newName = first ? originalName : withExtension(entry.oldExtension);
-        undone.push_back({row, std::move(sourceName), std::move(newName)});
+        undone.push_back({e, row, std::move(sourceName), std::move(newName)});
     }
     std::vector<RenameRequest> requests;
     requests.reserve(undone.size());
     for (const UndoRow& u : undone) {
         requests.push_back({model.text(u.row, ColPath), u.sourceName, u.newName});
     }
-    const RenamePlan plan = planRenames(requests, fs);
-    const BatchResult batch = runRenamePlan(plan, fs, journalPath);
+    RenamePlan plan;
+    const BatchResult batch = runBatch(runner, plan, requests, fs, journalPath);
     if (!batch.ran) {
-        CommandEffects refused;
-        refused.message = kJournalNotWritten;
-        return refused;
+        effects.message = kJournalNotWritten;
+        return effects;
     }
+    effects.planPane = batchPaneText(batch);
+    std::vector<bool> taken(entry.rows.size(), false);
     for (std::size_t i = 0; i < undone.size(); ++i) {
         const UndoRow& u = undone[i];
         const RowResult& r = batch.rows[i];
-        model.setText(u.row, ColPreview, first ? std::u16string() : u.newName);
         model.setText(u.row, ColStatus, batchStatusText(RenameCommand::RecordedUndo, r));
+        if (!r.reached) continue;
+        taken[u.entryRow] = true;
+        model.setText(u.row, ColPreview, first ? std::u16string() : u.newName);
         if (r.end == RowEnd::Renamed) model.setText(u.row, ColFileName, u.newName);
         if (r.end == RowEnd::Aside) model.setText(u.row, ColFileName, r.asideName);
     }
+    if (batch.stopped) {
+        std::vector<RecordedRow> left;
+        for (std::size_t e = 0; e < entry.rows.size(); ++e) {
+            if (!taken[e]) left.push_back(std::move(entry.rows[e]));
+        }
+        entry.rows = std::move(left);
+        return effects;
+    }
+    effects.newExtensionText = first ? std::u16string() : entry.oldExtension;
     history.popNewest();
     if (history.empty()) effects.pane0 = u"";
     return effects;

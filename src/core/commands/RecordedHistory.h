@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands/CommandEffects.h"
+#include "disk/BatchProgress.h"
 #include "disk/FileSystem.h"
 #include "model/FileListModel.h"
 
@@ -36,6 +37,7 @@ class RecordedHistory {
     int count() const { return static_cast<int>(entries_.size()); }
     bool empty() const { return entries_.empty(); }
     const HistoryEntry& newest() const { return entries_.back(); }
+    HistoryEntry& newest() { return entries_.back(); }
     const std::vector<HistoryEntry>& entries() const { return entries_; }
 
     void clear() { entries_.clear(); }
@@ -62,19 +64,24 @@ struct RecordedApplyResult {
     // Yes and No, caption "Tessary1.0"). On Yes run the save operation record command; on No
     // apply recordedApplyDeclined().
     std::u16string question;
+    // When it ran: the status bar's account of the batch.
+    std::u16string planPane;
 };
 
 // Commands 32783 and 32802. `newExtensionField` is the text of edit 1009.
 RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, RecordedHistory& history,
                                   std::u16string_view newExtensionField,
-                                  std::u16string_view journalPath = {});
+                                  std::u16string_view journalPath = {},
+                                  BatchRunner& runner = inlineBatchRunner());
 // The No answer to the recorded apply's question: pane 0 gets the hint.
 CommandEffects recordedApplyDeclined();
 
 // Commands 32786 and 32807: renames the rows of the newest entry back and removes the entry.
 // A row that no longer exists, or no longer holds the name the entry gave it, reads "失败"
-// and its file is left alone.
+// and its file is left alone. A batch stopped part way keeps the entry with the rows it did not
+// reach, so that the next recorded undo takes back the rest.
 CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistory& history,
-                            std::u16string_view journalPath = {});
+                            std::u16string_view journalPath = {},
+                            BatchRunner& runner = inlineBatchRunner());
 
 }  // namespace tessary

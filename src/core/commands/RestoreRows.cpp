@@ -5,6 +5,7 @@
 #include "disk/RenameBatch.h"
 #include "disk/RenamePlan.h"
 #include "disk/RowDetails.h"
+#include "disk/RowRequests.h"
 #include "model/NumberText.h"
 
 namespace tessary {
@@ -99,8 +100,8 @@ RestoreLoad loadRestoreRows(const FileSystem& fs, std::u16string_view path) {
     return restoreRowsFromContent(fs, *content);
 }
 
-bool restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
-                        std::u16string_view journalPath) {
+RestoreRun restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
+                              std::u16string_view journalPath, BatchRunner& runner) {
     std::vector<RenameRequest> requests;
     std::vector<std::size_t> rowOfRequest;
     std::vector<std::size_t> unsafe;
@@ -114,9 +115,9 @@ bool restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
         requests.push_back({row.folder, row.currentName, row.earlierName});
         rowOfRequest.push_back(i);
     }
-    const RenamePlan plan = planRenames(requests, fs);
-    const BatchResult batch = runRenamePlan(plan, fs, journalPath);
-    if (!batch.ran) return false;
+    RenamePlan plan;
+    const BatchResult batch = runBatch(runner, plan, requests, fs, journalPath);
+    if (!batch.ran) return RestoreRun::JournalNotWritten;
     for (const std::size_t i : unsafe) rows[i].status = kStatusFailed;
     for (std::size_t r = 0; r < rowOfRequest.size(); ++r) {
         RestoreRow& row = rows[rowOfRequest[r]];
@@ -125,7 +126,7 @@ bool restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
         if (result.end == RowEnd::Renamed) row.currentName = row.earlierName;
         if (result.end == RowEnd::Aside) row.currentName = result.asideName;
     }
-    return true;
+    return batch.stopped ? RestoreRun::Stopped : RestoreRun::Finished;
 }
 
 }  // namespace tessary

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands/CommandEffects.h"
+#include "disk/BatchProgress.h"
 #include "disk/FileSystem.h"
 #include "disk/OprFile.h"
 
@@ -58,9 +59,11 @@ RestoreLoad loadRestoreRows(const FileSystem& fs, std::u16string_view path);
 RestoreLoad restoreRowsFromContent(const FileSystem& fs, const OprContent& content);
 
 // "还原": renames every checked row from folder + current name to folder + earlier name and
-// writes its status. Afterwards "还原" is disabled until the dialog is opened again. False
-// when the journal could not be written: then nothing was renamed.
-bool restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
-                        std::u16string_view journalPath = {});
+// writes its status. Afterwards "还原" is disabled until the dialog is opened again, unless the
+// batch was stopped: then restoring again finishes it.
+enum class RestoreRun { JournalNotWritten, Finished, Stopped };
+RestoreRun restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
+                              std::u16string_view journalPath = {},
+                              BatchRunner& runner = inlineBatchRunner());
 
 }  // namespace tessary

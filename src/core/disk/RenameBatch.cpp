@@ -1,6 +1,10 @@
 #include "disk/RenameBatch.h"
 
+#include <algorithm>
+
 #include "disk/RenameJournal.h"
+#include "model/FileListModel.h"
+#include "model/NumberText.h"
 
 namespace tessary {
 
@@ -30,13 +34,17 @@ namespace {
 
 class Runner {
   public:
-    Runner(const RenamePlan& plan, FileSystem& fs) : plan_(plan), fs_(fs) {}
+    Runner(const RenamePlan& plan, FileSystem& fs, BatchProgress* progress)
+        : plan_(plan), fs_(fs), progress_(progress) {}
 
     std::vector<RowResult> run() {
         results_.reserve(plan_.rows.size());
         for (const RowPlan& row : plan_.rows) results_.push_back(refusedResult(row));
+        if (progress_) progress_->setTotal(static_cast<int>(plan_.steps.size()));
         for (const StepGroup& group : plan_.groups) {
-            if (group.cycle) {
+            if (stopRequested()) {
+                leaveUndone(group.first, group.first + group.count);
+            } else if (group.cycle) {
                 runCycle(group);
             } else {
                 runChain(group);
@@ -44,6 +52,8 @@ class Runner {
         }
         return std::move(results_);
     }
+
+    bool stopped() const { return stopped_; }
 
   private:
     const RenameStep& step(int index) const { return plan_.steps[static_cast<std::size_t>(index)]; }
@@ -56,18 +66,35 @@ class Runner {
         return fs_.rename(from_, to_);
     }
 
+    bool stopRequested() const { return progress_ && progress_->stopRequested(); }
+    void countSteps(int steps) {
+        if (progress_) progress_->stepsDone(steps);
+    }
+    void leaveUndone(int first, int end) {
+        for (int i = first; i < end; ++i) resultOf(step(i)).reached = false;
+        stopped_ = stopped_ || first < end;
+        countSteps(end - first);
+    }
+
     // A row whose step fails stays; every row after it waited for the name it would have
-    // freed, and stays too.
+    // freed, and stays too. A stop between two steps leaves the rest of the chain where it is,
+    // which needs no undoing: each later step only waited for the one before it.
     void runChain(const StepGroup& group) {
         int i = group.first;
         const int end = group.first + group.count;
         for (; i < end; ++i) {
             const RenameOutcome outcome = move(step(i), false);
+            countSteps(1);
             RowResult& r = resultOf(step(i));
             r.outcome = outcome;
             if (outcome != RenameOutcome::Renamed) break;
             r.end = RowEnd::Renamed;
+            if (i + 1 < end && stopRequested()) {
+                leaveUndone(i + 1, end);
+                return;
+            }
         }
+        countSteps(std::max(end - i - 1, 0));
         for (++i; i < end; ++i) resultOf(step(i)).outcome = RenameOutcome::TargetExists;
     }
 
@@ -77,6 +104,7 @@ class Runner {
         RenameOutcome failure = RenameOutcome::Renamed;
         for (int i = group.first; i < end; ++i) {
             failure = move(step(i), false);
+            countSteps(1);
             if (failure != RenameOutcome::Renamed) {
                 failed = i;
                 break;
@@ -90,6 +118,7 @@ class Runner {
             }
             return;
         }
+        countSteps(end - failed - 1);
         // Every row of the cycle waited on the one that failed.
         for (int i = group.first; i < end; ++i) {
             resultOf(step(i)).outcome = RenameOutcome::TargetExists;
@@ -113,6 +142,8 @@ class Runner {
 
     const RenamePlan& plan_;
     FileSystem& fs_;
+    BatchProgress* progress_;
+    bool stopped_ = false;
     std::vector<RowResult> results_;
     std::u16string from_;
     std::u16string to_;
@@ -121,21 +152,48 @@ class Runner {
 }  // namespace
 
 BatchResult runRenamePlan(const RenamePlan& plan, FileSystem& fs, std::u16string_view journalPath,
-                          bool keepJournal) {
+                          bool keepJournal, BatchProgress* progress) {
     BatchResult result;
     const bool journaled = !journalPath.empty() && !plan.steps.empty();
     if (journaled && !writeJournal(fs, journalPath, plan)) return result;
     result.ran = true;
-    result.rows = Runner(plan, fs).run();
+    Runner runner(plan, fs, progress);
+    result.rows = runner.run();
+    result.stopped = runner.stopped();
     if (journaled && !keepJournal) fs.removeFile(journalPath);
     return result;
 }
 
+BatchRunner& inlineBatchRunner() {
+    class Inline : public BatchRunner {
+      public:
+        void run(int, const std::function<void(BatchProgress&)>& work) override {
+            BatchProgress progress;
+            work(progress);
+        }
+    };
+    static Inline runner;
+    return runner;
+}
+
 std::u16string batchStatusText(RenameCommand command, const RowResult& result) {
+    if (!result.reached) return kStatusUnchanged;
     if (result.problem == NameProblem::None || command == RenameCommand::RecordedUndo) {
         return std::u16string(statusText(command, result.outcome));
     }
     return u"失败:" + std::u16string(nameProblemWords(result.problem));
+}
+
+std::u16string batchPaneText(const BatchResult& batch) {
+    int succeeded = 0;
+    int notReached = 0;
+    for (const RowResult& row : batch.rows) {
+        succeeded += row.succeeded() ? 1 : 0;
+        notReached += row.reached ? 0 : 1;
+    }
+    const int failed = static_cast<int>(batch.rows.size()) - succeeded - notReached;
+    return std::u16string(batch.stopped ? u"已停止：" : u"") + u"成功" + decimalText(succeeded) +
+           u"个，失败" + decimalText(failed) + u"个，未修改" + decimalText(notReached) + u"个";
 }
 
 }  // namespace tessary

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "disk/BatchProgress.h"
 #include "disk/FileSystem.h"
 #include "disk/RenameOutcome.h"
 #include "disk/RenamePlan.h"
@@ -27,13 +28,17 @@ struct RowResult {
     NameProblem problem = NameProblem::None;         // why a new name was refused
     RowEnd end = RowEnd::Stayed;
     std::u16string_view asideName;
+    // False for a row whose step the batch did not reach before it was stopped.
+    bool reached = true;
 
-    bool succeeded() const { return outcome == RenameOutcome::Renamed; }
+    bool succeeded() const { return reached && outcome == RenameOutcome::Renamed; }
 };
 
 struct BatchResult {
     // False when the journal could not be written: then nothing was renamed.
     bool ran = false;
+    // True when a stop left steps undone.
+    bool stopped = false;
     std::vector<RowResult> rows;  // by request
 };
 
@@ -41,12 +46,20 @@ struct BatchResult {
 RowResult refusedResult(const RowPlan& row);
 
 // Runs the plan. With a journal path the plan is written there and flushed before the first
-// step; `keepJournal` false deletes it once the batch has ended.
+// step; `keepJournal` false deletes it once the batch has ended. With `progress` each step is
+// counted, and a stop leaves the steps not yet begun undone; a cycle under way is finished
+// first, so that no file is left under a temporary name.
 BatchResult runRenamePlan(const RenamePlan& plan, FileSystem& fs,
-                          std::u16string_view journalPath = {}, bool keepJournal = false);
+                          std::u16string_view journalPath = {}, bool keepJournal = false,
+                          BatchProgress* progress = nullptr);
 
-// The Status text of a row for a command: its outcome's text, or for a refused name "失败:"
-// and the reason ("失败" alone for the commands that tell no reason).
+// The Status text of a row for a command: its outcome's text, for a refused name "失败:" and
+// the reason ("失败" alone for the commands that tell no reason), "未修改" for a row the
+// batch did not reach.
 std::u16string batchStatusText(RenameCommand command, const RowResult& result);
+
+// The status bar's account of a batch: how many rows succeeded, failed and were not reached,
+// after a stop said first.
+std::u16string batchPaneText(const BatchResult& batch);
 
 }  // namespace tessary

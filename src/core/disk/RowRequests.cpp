@@ -27,10 +27,23 @@ void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCom
     }
 }
 
+BatchResult runBatch(BatchRunner& runner, RenamePlan& plan,
+                     const std::vector<RenameRequest>& requests, FileSystem& fs,
+                     std::u16string_view journalPath) {
+    BatchResult result;
+    // Planning reads every folder of the batch, so it is part of the work as well.
+    runner.run(static_cast<int>(requests.size()), [&](BatchProgress& progress) {
+        plan = planRenames(requests, fs);
+        result = runRenamePlan(plan, fs, journalPath, false, &progress);
+    });
+    return result;
+}
+
 bool renameRows(FileListModel& model, FileSystem& fs, RenameCommand command, int newNameColumn,
-                std::u16string_view journalPath, BatchResult* batch) {
-    const RenamePlan plan = planRenames(requestsOfRows(model, newNameColumn), fs);
-    BatchResult result = runRenamePlan(plan, fs, journalPath);
+                std::u16string_view journalPath, BatchResult* batch, BatchRunner& runner) {
+    RenamePlan plan;
+    BatchResult result =
+        runBatch(runner, plan, requestsOfRows(model, newNameColumn), fs, journalPath);
     if (!result.ran) return false;
     writeBatchResults(model, result, command, newNameColumn);
     if (batch) *batch = std::move(result);

@@ -18,10 +18,17 @@ std::vector<RenameRequest> requestsOfRows(const FileListModel& model, int newNam
 void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCommand command,
                        int newNameColumn);
 
-// Plans every row's rename to the name in `newNameColumn`, journals and runs it, and writes the
-// results into the rows. False when the journal could not be written: then nothing changed.
+// Plans every row's rename to the name in `newNameColumn`, journals and runs it through the
+// runner, and writes the results into the rows. False when the journal could not be written:
+// then nothing changed.
 bool renameRows(FileListModel& model, FileSystem& fs, RenameCommand command, int newNameColumn,
-                std::u16string_view journalPath, BatchResult* batch = nullptr);
+                std::u16string_view journalPath, BatchResult* batch = nullptr,
+                BatchRunner& runner = inlineBatchRunner());
+
+// Plans and runs a batch through the runner. The plan is kept: the results point into it.
+BatchResult runBatch(BatchRunner& runner, RenamePlan& plan,
+                     const std::vector<RenameRequest>& requests, FileSystem& fs,
+                     std::u16string_view journalPath);
 
 inline constexpr char16_t kJournalNotWritten[] =
     u"无法写入改名日志，没有改名任何文件。请检查程序所在的工作文件夹是否可以写入。";

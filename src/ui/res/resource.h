@@ -91,6 +91,7 @@
 // --- progress windows of the add-files batches ---------------------------------------------------
 #define IDD_DLG_PROGRESS 221              // drop batches
 #define IDD_DLG_PROGRESS2 222             // pick batches
+#define IDD_DLG_RENAME_PROGRESS 225       // long batches of renames
 #define IDC_PROGRESS_BAR 1150
 #define IDC_PROGRESS_PERCENT 1170
 #define IDC_PROGRESS_TEXT 1305
