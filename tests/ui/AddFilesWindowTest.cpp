@@ -6,6 +6,7 @@
 #include "VarnelDlgSupport.h"
 #include "commands/ListCommands.h"
 #include "disk/LastOpenSettings.h"
+#include "disk/MemoryFileSystem.h"
 #include "ui/AddFilesBatch.h"
 #include "ui/DlgProgress.h"
 
@@ -175,6 +176,50 @@ TEST_F(AddFilesWindowTest, StopAndEscapeEndTheBatchAfterTheFilesInHand) {
         EXPECT_EQ(statusPane(0), fileCountText(rows));
     }
     window_->addBatch().filesPerMessage = kFilesPerMessage;
+}
+
+// More files than the path table has slots: the batch goes through it in rounds, with one
+// progress window, and Stop works in any round. The files live in memory: what is tested is the
+// hand-over, not the disk.
+class HugeDropTest : public AddFilesWindowTest {
+  protected:
+    HugeDropTest() { fileSystem_ = &memory_; }
+    MemoryFileSystem memory_;
+};
+
+TEST_F(HugeDropTest, TwoHundredFiftyThousandFilesAreAddedInRoundsAndStopWorksInTheSecond) {
+    constexpr int kCount = 250'000;
+    static_assert(kCount > PathQueue::kSlots);
+    std::vector<std::u16string> paths;
+    paths.reserve(kCount);
+    for (int i = 0; i < kCount; ++i) {
+        const std::string n = std::to_string(i);
+        paths.push_back(u"C:\\大批\\文件" + std::u16string(n.begin(), n.end()) + u".txt");
+    }
+    const FileListModel& model = window_->model();
+    {
+        PercentWatch watch;
+        drop(paths);
+        ASSERT_EQ(model.rowCount(), kCount);
+        EXPECT_EQ(watch.texts.back(), u"%99");
+    }
+    for (int row = 0; row < kCount; ++row) {
+        ASSERT_EQ(model.text(row, ColFullPath), paths[row]) << row;
+        ASSERT_EQ(model.itemValue(row), row);
+    }
+    EXPECT_EQ(model.text(kCount - 1, ColFileName), u"文件249999.txt");
+    EXPECT_EQ(statusPane(0), fileCountText(kCount));
+    EXPECT_EQ(window_->fileCounter(), kCount);
+
+    window_->model().deleteAllRows();
+    PercentWatch watch;
+    watch.pressAt(u"%84", IDOK);  // file 210,000: beyond the first round
+    drop(paths);
+    const int rows = model.rowCount();
+    EXPECT_GE(rows, 210'000);
+    EXPECT_LT(rows, kCount);
+    for (int row = 0; row < rows; ++row) ASSERT_EQ(model.text(row, ColFullPath), paths[row]);
+    EXPECT_EQ(statusPane(0), fileCountText(rows));
 }
 
 TEST_F(AddFilesWindowTest, APickBatchAddsTheFilesAndRemembersTheirFolder) {
