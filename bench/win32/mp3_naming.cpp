@@ -57,7 +57,8 @@ int rawLoop(const FileListModel& model) {
     int read = 0;
     char head[4096];
     for (int row = 0; row < model.rowCount(); ++row) {
-        const std::u16string path = model.text(row, ColPath) + model.text(row, ColFileName);
+        const std::u16string path =
+            joined({model.text(row, ColPath), model.text(row, ColFileName)});
         HANDLE f = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (f == INVALID_HANDLE_VALUE) continue;
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
             runMp3Preview(lists[static_cast<std::size_t>(d)], options, files, *codePage, &missing);
             unnamed += missing;
         });
-    const std::u16string first = lists[0].text(7, ColPreview);
+    const std::u16string first(lists[0].text(7, ColPreview));
 
     std::printf("mp3 naming: N %d files (%d folders of %d), best of %d per folder\n", kFiles,
                 kFolders, kFilesPerFolder, repeats);

@@ -35,7 +35,8 @@ constexpr std::size_t kAudioBytes = 8'192;
 int rawLoop(const FileListModel& model) {
     int tags = 0;
     for (int row = 0; row < model.rowCount(); ++row) {
-        const std::u16string path = model.text(row, ColPath) + model.text(row, ColFileName);
+        const std::u16string path =
+            joined({model.text(row, ColPath), model.text(row, ColFileName)});
         HANDLE f = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (f == INVALID_HANDLE_VALUE) continue;

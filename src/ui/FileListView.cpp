@@ -23,7 +23,7 @@ int widestText(HWND list, const FileListModel& model, int column) {
     SelectScope keepFont(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
     int widest = 0;
     for (int row = 0; row < model.rowCount(); ++row) {
-        const std::u16string& text = model.text(row, column);
+        const std::u16string_view text = model.text(row, column);
         SIZE size{};
         GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
                               static_cast<int>(text.size()), &size);
@@ -128,7 +128,7 @@ LRESULT FileListView::onDisplayInfo(NMHDR& header) const {
     auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
     if ((info.item.mask & LVIF_TEXT) != 0 && info.item.pszText != nullptr &&
         info.item.cchTextMax > 0) {
-        const std::u16string& text = model_.text(info.item.iItem, info.item.iSubItem);
+        const std::u16string_view text = model_.text(info.item.iItem, info.item.iSubItem);
         const std::size_t n =
             std::min<std::size_t>(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
         std::copy_n(reinterpret_cast<const wchar_t*>(text.data()), n, info.item.pszText);

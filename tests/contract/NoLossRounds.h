@@ -100,7 +100,7 @@ class NoLossRounds {
                 checkRowsMatchDisk(model, rowContent, "after undo");
             } else {
                 const int row = upTo(model.rowCount());
-                const std::u16string before = model.text(row, ColFileName);
+                const std::u16string before(model.text(row, ColFileName));
                 renameSingleFile(model, world_.fs(), row, newName(model), SingleRenameOrigin::Menu);
                 ++figures_.renamesTried;
                 checkOneRow(model, row, before, u"改名成功", rowContent, "after single rename");
@@ -116,7 +116,8 @@ class NoLossRounds {
             case 1:
                 return u"x?y";
             case 2:
-                return model.text(upTo(model.rowCount()), ColFileName);  // swap or chain
+                return std::u16string(
+                    model.text(upTo(model.rowCount()), ColFileName));  // swap or chain
             case 3:
                 return u"new " + ascii(std::to_string(upTo(1000))) + u".txt";
             default:
@@ -128,7 +129,7 @@ class NoLossRounds {
     std::vector<std::u16string> batchNames(const FileListModel& model) {
         const int rows = model.rowCount();
         std::vector<std::u16string> names;
-        for (int row = 0; row < rows; ++row) names.push_back(model.text(row, ColFileName));
+        for (int row = 0; row < rows; ++row) names.emplace_back(model.text(row, ColFileName));
         std::vector<std::u16string> out = names;
         switch (upTo(5)) {
             case 0: {  // the rows' names among themselves: cycles of every length, some fixed
@@ -165,7 +166,7 @@ class NoLossRounds {
         std::vector<std::u16string> before;
         const std::vector<std::u16string> previews = batchNames(model);
         for (int row = 0; row < model.rowCount(); ++row) {
-            before.push_back(model.text(row, ColFileName));
+            before.emplace_back(model.text(row, ColFileName));
             model.setText(row, ColPreview, previews[row]);
             model.setText(row, ColStatus, kStatusUnchanged);
         }
@@ -174,7 +175,8 @@ class NoLossRounds {
         int heldRow = -1;
         if (upTo(4) == 0) {
             heldRow = upTo(model.rowCount());
-            hold = world_.holdOpen(folder + model.text(heldRow, ColFileName), Sharing::None);
+            hold =
+                world_.holdOpen(joined({folder, model.text(heldRow, ColFileName)}), Sharing::None);
         }
         // The rows of the held file's group may stay; every other planned row must move.
         std::vector<bool> mayStay(model.rowCount(), false);
@@ -192,7 +194,7 @@ class NoLossRounds {
         hold.reset();
         for (int row = 0; row < model.rowCount(); ++row) {
             const RowPlan& p = plan.rows[row];
-            const std::u16string& status = model.text(row, ColStatus);
+            const std::u16string_view status = model.text(row, ColStatus);
             if (p.refused()) {
                 ++figures_.refused;
                 EXPECT_EQ(status, batchStatusText(RenameCommand::Apply, refusedResult(p)));
@@ -210,13 +212,13 @@ class NoLossRounds {
     void checkOneRow(const FileListModel& model, int row, const std::u16string& before,
                      const std::u16string& success, const std::vector<std::string>& rowContent,
                      const char* when) {
-        const std::u16string& status = model.text(row, ColStatus);
-        const std::u16string& name = model.text(row, ColFileName);
+        const std::u16string_view status = model.text(row, ColStatus);
+        const std::u16string_view name = model.text(row, ColFileName);
         if (status != success) {
             EXPECT_EQ(name, before) << when << ", status " << status.size();
             EXPECT_EQ(status.substr(0, 2), u"失败") << when;
         }
-        EXPECT_EQ(world_.content(model.text(row, ColPath) + name), rowContent[row])
+        EXPECT_EQ(world_.content(joined({model.text(row, ColPath), name})), rowContent[row])
             << when << ", row " << row;
     }
 
@@ -228,8 +230,9 @@ class NoLossRounds {
                 EXPECT_EQ(model.text(row, ColFileName), model.text(row, ColOriginalName));
             }
             EXPECT_EQ(model.text(row, ColPreview), u"");
-            EXPECT_EQ(world_.content(model.text(row, ColPath) + model.text(row, ColFileName)),
-                      rowContent[row])
+            EXPECT_EQ(
+                world_.content(joined({model.text(row, ColPath), model.text(row, ColFileName)})),
+                rowContent[row])
                 << when << ", row " << row;
         }
     }

@@ -16,7 +16,8 @@ using Names = std::vector<std::u16string>;
 
 Names fileNames(const FileListModel& model) {
     Names names;
-    for (int row = 0; row < model.rowCount(); ++row) names.push_back(model.text(row, ColFileName));
+    for (int row = 0; row < model.rowCount(); ++row)
+        names.emplace_back(model.text(row, ColFileName));
     return names;
 }
 

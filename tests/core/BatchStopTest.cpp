@@ -50,9 +50,9 @@ class StopPresser : public BatchRunner, public testing::ForwardingFileSystem {
 void expectEveryFileWhereItsRowSays(const ListedFiles& list) {
     for (int row = 0; row < list.model.rowCount(); ++row) {
         const std::u16string path =
-            list.model.text(row, ColPath) + list.model.text(row, ColFileName);
+            joined({list.model.text(row, ColPath), list.model.text(row, ColFileName)});
         EXPECT_EQ(list.fs.content(path),
-                  ListedFiles::contentOf(list.model.text(row, ColOriginalName)))
+                  ListedFiles::contentOf(std::u16string(list.model.text(row, ColOriginalName))))
             << "row " << row;
     }
 }
@@ -140,8 +140,8 @@ TEST(BatchStop, AStoppedUndoKeepsUndoAndTheRestForTheNextOne) {
 TEST(BatchStop, AStoppedRecordedUndoKeepsItsEntryWithTheRowsItDidNotReach) {
     ListedFiles list(numbered(u"a", 4));
     for (int row = 0; row < 4; ++row) {
-        const std::u16string& name = list.model.text(row, ColFileName);
-        list.model.setText(row, ColPreview, name.substr(0, name.rfind(u'.')) + u".jpg");
+        const std::u16string_view name = list.model.text(row, ColFileName);
+        list.model.setText(row, ColPreview, joined({name.substr(0, name.rfind(u'.')), u".jpg"}));
     }
     RecordedHistory history;
     recordedApply(list.model, list.fs, history, u"jpg");

@@ -26,7 +26,8 @@ FileListModel fiveRows() {
 
 Names fileNames(const FileListModel& model) {
     Names names;
-    for (int row = 0; row < model.rowCount(); ++row) names.push_back(model.text(row, ColFileName));
+    for (int row = 0; row < model.rowCount(); ++row)
+        names.emplace_back(model.text(row, ColFileName));
     return names;
 }
 
@@ -170,7 +171,7 @@ TEST(MoveRow, CarriesEveryColumnTagsIncluded) {
         model.setText(2, c, u"tag" + std::u16string(1, static_cast<char16_t>(u'A' + c)));
     }
     std::vector<std::u16string> before;
-    for (int c = 0; c < kColumnCountWithTags; ++c) before.push_back(model.text(2, c));
+    for (int c = 0; c < kColumnCountWithTags; ++c) before.emplace_back(model.text(2, c));
 
     moveRowDown(model, 2);
     moveRowUp(model, 3);

@@ -17,7 +17,7 @@ inline FileListModel listOf(const std::vector<std::u16string>& names) {
 
 inline std::vector<std::u16string> column(const FileListModel& model, int col) {
     std::vector<std::u16string> texts;
-    for (int row = 0; row < model.rowCount(); ++row) texts.push_back(model.text(row, col));
+    for (int row = 0; row < model.rowCount(); ++row) texts.emplace_back(model.text(row, col));
     return texts;
 }
 

@@ -17,8 +17,8 @@ using Names = std::vector<std::u16string>;
 // the new extension.
 void previewExtension(ListedFiles& list, const std::u16string& extension) {
     for (int row = 0; row < list.model.rowCount(); ++row) {
-        const std::u16string& name = list.model.text(row, ColFileName);
-        const std::u16string base = name.substr(0, name.rfind(u'.'));
+        const std::u16string_view name = list.model.text(row, ColFileName);
+        const std::u16string base(name.substr(0, name.rfind(u'.')));
         list.model.setText(row, ColPreview, extension.empty() ? base : base + u"." + extension);
         list.model.setText(row, ColStatus, kStatusUnchanged);
     }

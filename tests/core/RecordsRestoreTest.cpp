@@ -21,7 +21,7 @@ OprContent recordsOf(const std::vector<std::pair<std::u16string, std::u16string>
 
 Names column(const RestoreLoad& load, int c) {
     Names texts;
-    for (const RestoreRow& row : load.rows) texts.push_back(row.text(c));
+    for (const RestoreRow& row : load.rows) texts.emplace_back(row.text(c));
     return texts;
 }
 

@@ -49,7 +49,8 @@ struct ListedFiles {
 
     std::vector<std::u16string> column(int column) const {
         std::vector<std::u16string> texts;
-        for (int row = 0; row < model.rowCount(); ++row) texts.push_back(model.text(row, column));
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts.emplace_back(model.text(row, column));
         return texts;
     }
 

@@ -128,7 +128,7 @@ TEST(Refresh, MarksMissingFilesAndKeepsRowsWhoseCheckFailed) {
 
 TEST(Refresh, DoesNotReadSizeOrDateAgain) {
     ListedFiles list({u"a.txt"});
-    const std::u16string before = list.model.text(0, ColSize);
+    const std::u16string before(list.model.text(0, ColSize));
     list.fs.writeFile(std::u16string(kFolder) + u"a.txt", std::string(100'000, 'x'));
     refreshList(list.model, list.fs);
     EXPECT_EQ(list.model.text(0, ColSize), before);

@@ -20,7 +20,7 @@ FileListModel listWith(int column, const Texts& texts) {
 
 Texts column(const FileListModel& model, int c) {
     Texts texts;
-    for (int r = 0; r < model.rowCount(); ++r) texts.push_back(model.text(r, c));
+    for (int r = 0; r < model.rowCount(); ++r) texts.emplace_back(model.text(r, c));
     return texts;
 }
 

@@ -36,7 +36,7 @@ class TagColumns : public ::testing::Test {
     }
     std::vector<std::u16string> tagTexts(int row) const {
         std::vector<std::u16string> texts;
-        for (int c = ColTitle; c <= ColTrack; ++c) texts.push_back(model.text(row, c));
+        for (int c = ColTitle; c <= ColTrack; ++c) texts.emplace_back(model.text(row, c));
         return texts;
     }
     void show(bool on) { refreshTagColumns(model, on, files, *cp); }

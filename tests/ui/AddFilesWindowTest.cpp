@@ -91,7 +91,7 @@ class AddFilesWindowTest : public MainWindowTest {
     std::vector<std::u16string> fileNames() const {
         std::vector<std::u16string> names;
         for (int row = 0; row < window_->model().rowCount(); ++row) {
-            names.push_back(window_->model().text(row, ColFileName));
+            names.emplace_back(window_->model().text(row, ColFileName));
         }
         return names;
     }

@@ -28,7 +28,9 @@ class MainWindowRename : public uitest::MainWindowTest {
     bool onDisk(const char16_t* name) const {
         return std::filesystem::exists(folder_.path() / std::filesystem::path(name));
     }
-    std::u16string cell(int row, int column) const { return window_->model().text(row, column); }
+    std::u16string cell(int row, int column) const {
+        return std::u16string(window_->model().text(row, column));
+    }
 };
 
 TEST_F(MainWindowRename, PreviewApplyUndoRenameTheFilesOnDisk) {

@@ -45,7 +45,7 @@ class RealFiles : public ::testing::Test {
 
     Names column(int c) const {
         Names texts;
-        for (int row = 0; row < model.rowCount(); ++row) texts.push_back(model.text(row, c));
+        for (int row = 0; row < model.rowCount(); ++row) texts.emplace_back(model.text(row, c));
         return texts;
     }
 };

@@ -1,5 +1,7 @@
 #include "commands/AddFiles.h"
 
+#include <algorithm>
+
 #include "disk/RowDetails.h"
 #include "model/FileNameParts.h"
 #include "model/NumberText.h"
@@ -11,11 +13,23 @@ int addQueuedFile(FileListModel& model, std::uint32_t index, std::u16string_view
     const FileNameParts parts = FileNameParts::fromFullPath(path);
     std::u16string name = parts.mainName();
     if (!parts.extension().empty()) name += u"." + parts.extension();
-    const int row = model.insertRow(static_cast<int>(index), name);
-    model.setText(row, ColPath, parts.folder());
-    model.setText(row, ColOriginalName, name);
+    // The path is kept once: the folder, the name and the extension share its units where it
+    // holds them, which it does unless the split found nothing. The room is the path's and
+    // that of the size, the status and the date.
+    const int row = model.insertRow(static_cast<int>(index), {}, path.size() + kRowDetailUnits);
     model.setText(row, ColFullPath, path);
-    model.setText(row, ColExtension, parts.extension());
+    const auto partOfPath = [&](std::u16string_view part, std::size_t at) {
+        const std::u16string_view full = model.text(row, ColFullPath);
+        const bool within = at <= full.size() && full.substr(at, part.size()) == part;
+        return within ? full.substr(at, part.size()) : part;
+    };
+    const std::u16string_view extension = parts.extension();
+    model.setText(row, ColFileName,
+                  partOfPath(name, path.size() - std::min(path.size(), name.size())));
+    model.setText(row, ColOriginalName, model.text(row, ColFileName));
+    model.setText(row, ColPath, partOfPath(parts.folder(), 0));
+    model.setText(row, ColExtension,
+                  partOfPath(extension, path.size() - std::min(path.size(), extension.size())));
     writeRowDetails(model, row, fs, path);
     model.setItemValue(row, static_cast<std::int32_t>(index));
     return row;

@@ -64,9 +64,9 @@ CommandEffects renameSingleFile(FileListModel& model, FileSystem& fs, int row,
                                 std::u16string_view newName, SingleRenameOrigin origin) {
     CommandEffects effects;
     if (!model.hasRow(row)) return effects;
-    const std::u16string& folder = model.text(row, ColPath);
-    const std::u16string from = folder + model.text(row, ColFileName);
-    const std::u16string to = folder + std::u16string(newName);
+    const std::u16string_view folder = model.text(row, ColPath);
+    const std::u16string from = joined({folder, model.text(row, ColFileName)});
+    const std::u16string to = joined({folder, newName});
     const RenameOutcome outcome = fs.rename(from, to);
     const RenameCommand command = origin == SingleRenameOrigin::DoubleClick
                                       ? RenameCommand::DoubleClickRename

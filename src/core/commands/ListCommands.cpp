@@ -29,7 +29,7 @@ void moveRow(FileListModel& model, int from, int to) {
     const int columns = std::max(model.columnCount(), kColumnCountWithTags);
     std::vector<std::u16string> texts;
     texts.reserve(columns);
-    for (int c = 0; c < columns; ++c) texts.push_back(model.text(from, c));
+    for (int c = 0; c < columns; ++c) texts.emplace_back(model.text(from, c));
     model.deleteRow(from);
     const int row = model.insertRow(to, std::move(texts[0]));
     for (int c = 1; c < columns; ++c) model.setText(row, c, texts[c]);
@@ -121,13 +121,13 @@ MoveResult moveRowDown(FileListModel& model, int currentRow) {
 }
 
 std::u16string openFolderParameters(const FileListModel& model, int currentRow) {
-    const std::u16string& name = model.text(currentRow, ColFileName);
+    const std::u16string_view name = model.text(currentRow, ColFileName);
     if (name.empty()) return {};
-    return u" /e,/select," + model.text(currentRow, ColPath) + name;
+    return joined({u" /e,/select,", model.text(currentRow, ColPath), name});
 }
 
 std::u16string openFilePath(const FileListModel& model, int currentRow) {
-    return model.text(currentRow, ColPath) + model.text(currentRow, ColFileName);
+    return joined({model.text(currentRow, ColPath), model.text(currentRow, ColFileName)});
 }
 
 std::u16string openWithParameters(std::u16string_view path) {

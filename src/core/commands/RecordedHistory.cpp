@@ -25,7 +25,8 @@ RecordedApplyResult recordedApply(FileListModel& model, FileSystem& fs, Recorded
     for (int row = 0; row < model.rowCount(); ++row) {
         // Every row that reads "成功" is recorded, with the name it was given.
         if (batch.rows[static_cast<std::size_t>(row)].succeeded()) {
-            entry.rows.push_back({row, model.text(row, ColPath), model.text(row, ColFileName)});
+            entry.rows.push_back({row, std::u16string(model.text(row, ColPath)),
+                                  std::u16string(model.text(row, ColFileName))});
         }
     }
     history.push(std::move(entry));
@@ -60,8 +61,8 @@ CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistor
         const RecordedRow& recorded = entry.rows[e];
         const int row = recorded.row;
         if (!model.hasRow(row)) continue;
-        const std::u16string& originalName = model.text(row, ColOriginalName);
-        const std::u16string base = originalName.substr(0, originalName.rfind(u'.'));
+        const std::u16string_view originalName = model.text(row, ColOriginalName);
+        const std::u16string base(originalName.substr(0, originalName.rfind(u'.')));
         // A name is joined without a dot when its extension is empty, as the preview joins
         // it and as Windows would store it anyway (it drops a trailing dot).
         const auto withExtension = [&base](const std::u16string& extension) {
@@ -77,7 +78,8 @@ CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistor
         }
         // The row's name after the undo is the name the file is given, so that FileName keeps
         // naming the file on disk.
-        std::u16string newName = first ? originalName : withExtension(entry.oldExtension);
+        std::u16string newName =
+            first ? std::u16string(originalName) : withExtension(entry.oldExtension);
         undone.push_back({e, row, std::move(sourceName), std::move(newName)});
     }
     std::vector<RenameRequest> requests;

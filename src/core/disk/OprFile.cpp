@@ -115,7 +115,7 @@ std::optional<std::size_t> listFileBytes(const FileListModel& model) {
     std::size_t size = kHeaderBytes;
     for (int row = 0; row < model.rowCount(); ++row) {
         for (int column : kListColumns) {
-            const std::u16string& text = model.text(row, column);
+            const std::u16string_view text = model.text(row, column);
             if (text.size() > kOprMaxFieldUnits) return std::nullopt;
             size += fieldBytes(text);
         }
@@ -154,8 +154,9 @@ std::vector<OprRecord> oprRecordsOfList(const FileListModel& model) {
     std::vector<OprRecord> records;
     records.reserve(static_cast<std::size_t>(model.rowCount()));
     for (int row = 0; row < model.rowCount(); ++row) {
-        records.push_back({model.text(row, ColPath), model.text(row, ColOriginalName),
-                           model.text(row, ColFileName)});
+        records.push_back({std::u16string(model.text(row, ColPath)),
+                           std::u16string(model.text(row, ColOriginalName)),
+                           std::u16string(model.text(row, ColFileName))});
     }
     return records;
 }

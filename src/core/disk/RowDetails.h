@@ -32,6 +32,9 @@ CivilDate utcDateOfFileTime(std::uint64_t fileTime);
 // failed.
 std::u16string dateModifiedText(const AttributeQuery& query);
 
+// Room enough for the Size, Status and Date Modified texts of almost any file.
+inline constexpr std::size_t kRowDetailUnits = 20;
+
 // For a row just added: Size and Date Modified from the attributes of `queuedPath` (the path
 // exactly as it was handed over), and Status "未修改".
 void writeRowDetails(FileListModel& model, int row, const FileSystem& fs,

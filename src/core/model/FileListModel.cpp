@@ -5,11 +5,19 @@
 namespace tessary {
 
 namespace {
-const std::u16string kEmpty;
 const ColumnInfo kNoColumn;
 
 int clampIndex(int index, int size) { return std::clamp(index, 0, size); }
 }  // namespace
+
+std::u16string joined(std::initializer_list<std::u16string_view> parts) {
+    std::size_t size = 0;
+    for (const std::u16string_view part : parts) size += part.size();
+    std::u16string text;
+    text.reserve(size);
+    for (const std::u16string_view part : parts) text.append(part);
+    return text;
+}
 
 std::vector<ColumnInfo> FileListModel::standardColumns() {
     return {
@@ -30,23 +38,15 @@ FileListModel FileListModel::withStandardColumns() {
     return model;
 }
 
-const std::u16string& FileListModel::text(int row, int column) const {
-    if (!hasRow(row) || column < 0) return kEmpty;
-    const auto& texts = rowAt(row).texts;
-    return static_cast<std::size_t>(column) < texts.size() ? texts[column] : kEmpty;
+std::u16string_view FileListModel::text(int row, int column) const {
+    return hasRow(row) ? rowAt(row).texts.text(column) : std::u16string_view();
 }
 
 void FileListModel::setText(int row, int column, std::u16string_view text) {
-    if (!hasRow(row) || column < 0) return;
-    auto& texts = rowAt(row).texts;
-    if (static_cast<std::size_t>(column) >= texts.size()) {
-        if (text.empty()) return;
-        texts.resize(column + 1);
-    }
-    texts[column].assign(text);
+    if (hasRow(row)) rowAt(row).texts.set(column, text);
 }
 
-int FileListModel::insertRow(int row, std::u16string fileName) {
+int FileListModel::insertRow(int row, std::u16string_view fileName, std::size_t textUnits) {
     const int at = clampIndex(row, rowCount());
     if (gapSize_ == 0) {
         // A new gap, an eighth of the list, so that a long batch rarely moves the rows after it.
@@ -57,9 +57,9 @@ int FileListModel::insertRow(int row, std::u16string fileName) {
     }
     moveGapTo(static_cast<std::size_t>(at));
     Row& fresh = rows_[gapStart_];
-    fresh.texts.clear();
-    fresh.texts.reserve(std::max(columnCount(), kFixedColumnCount));
-    fresh.texts.push_back(std::move(fileName));
+    fresh.texts.reset(std::max(columnCount(), kFixedColumnCount),
+                      std::max(textUnits, fileName.size()));
+    fresh.texts.set(ColFileName, fileName);
     fresh.value = at;
     ++gapStart_;
     --gapSize_;
@@ -141,34 +141,19 @@ void FileListModel::insertColumn(int column, std::u16string header, int width) {
     const int at = clampIndex(column, columnCount());
     columns_.insert(columns_.begin() + at, ColumnInfo{std::move(header), width});
     closeGap();
-    for (auto& row : rows_) {
-        if (static_cast<std::size_t>(at) < row.texts.size()) {
-            row.texts.insert(row.texts.begin() + at, std::u16string());
-        }
-    }
+    for (auto& row : rows_) row.texts.insertColumn(at);
 }
 
 void FileListModel::deleteColumn(int column) {
     if (column < 0 || column >= columnCount()) return;
     columns_.erase(columns_.begin() + column);
     closeGap();
-    for (auto& row : rows_) {
-        if (static_cast<std::size_t>(column) < row.texts.size()) {
-            row.texts.erase(row.texts.begin() + column);
-        }
-    }
+    for (auto& row : rows_) row.texts.eraseColumn(column);
 }
 
 std::size_t FileListModel::bytesUsed() const {
-    // Strings longer than the small-string buffer own a heap block of capacity + 1 units.
-    constexpr std::size_t smallCapacity = (sizeof(std::u16string) - sizeof(void*) * 2) / 2 - 1;
     std::size_t bytes = rows_.capacity() * sizeof(Row);
-    for (const auto& row : rows_) {
-        bytes += row.texts.capacity() * sizeof(std::u16string);
-        for (const auto& t : row.texts) {
-            if (t.capacity() > smallCapacity) bytes += (t.capacity() + 1) * sizeof(char16_t);
-        }
-    }
+    for (const auto& row : rows_) bytes += row.texts.heapBytes();
     return bytes;
 }
 

@@ -4,9 +4,12 @@
 // the main window only displays it.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/RowTexts.h"
 
 namespace tessary {
 
@@ -35,6 +38,9 @@ inline constexpr int kColumnCountWithTags = 15;
 
 inline constexpr char16_t kStatusUnchanged[] = u"未修改";
 
+// The texts one after another in one string; cells are views, which do not add up themselves.
+std::u16string joined(std::initializer_list<std::u16string_view> parts);
+
 struct ColumnInfo {
     std::u16string header;
     int width = 0;
@@ -51,16 +57,18 @@ class FileListModel {
     int rowCount() const { return static_cast<int>(rows_.size() - gapSize_); }
     bool hasRow(int row) const { return row >= 0 && row < rowCount(); }
 
-    // The text of a cell; empty for a row or column that does not exist.
-    const std::u16string& text(int row, int column) const;
+    // The text of a cell; empty for a row or column that does not exist. The view lasts until
+    // the row is next written or the rows change.
+    std::u16string_view text(int row, int column) const;
     // Ignored for a row that does not exist; a column beyond the row's texts is stored all the
-    // same, as the list control keeps sub-item texts. The cell's buffer is reused, so writing a
-    // column again and again (every preview) costs no allocation.
+    // same, as the list control keeps sub-item texts. A column rewritten no longer than it was
+    // (every preview) keeps its place, and a part of another of the row's texts is shared.
     void setText(int row, int column, std::u16string_view text);
 
     // Inserts a row holding fileName in column 0 at `row` (clamped to 0..rowCount) and returns
-    // its index. Its item value is that index.
-    int insertRow(int row, std::u16string fileName);
+    // its index. Its item value is that index. `textUnits` is room for the row's texts, when
+    // the caller knows how much they take.
+    int insertRow(int row, std::u16string_view fileName, std::size_t textUnits = 0);
     void deleteRow(int row);
     // Deletes every row r with remove[r] true (rows beyond the vector stay), in one pass.
     void deleteRows(const std::vector<bool>& remove);
@@ -84,7 +92,7 @@ class FileListModel {
 
   private:
     struct Row {
-        std::vector<std::u16string> texts;
+        RowTexts texts;
         std::int32_t value = 0;
     };
 

@@ -101,7 +101,7 @@ bool chooseSortOrder(SortOrder& order, int column) {
     return true;
 }
 
-std::vector<int> sortedRowOrder(int rows, const std::function<const std::u16string&(int)>& text,
+std::vector<int> sortedRowOrder(int rows, const std::function<std::u16string_view(int)>& text,
                                 SortKind kind, bool ascending, const Collator& collator) {
     if (kind == SortKind::Size) {
         std::vector<std::uint32_t> keys(static_cast<std::size_t>(rows));
@@ -120,9 +120,7 @@ std::vector<int> sortedRowOrder(int rows, const std::function<const std::u16stri
 
 void sortRows(FileListModel& model, const SortOrder& order, const Collator& collator) {
     const int rows = model.rowCount();
-    const auto text = [&](int row) -> const std::u16string& {
-        return model.text(row, order.column);
-    };
+    const auto text = [&](int row) { return model.text(row, order.column); };
     const SortKind kind = order.column == ColSize       ? SortKind::Size
                           : order.column == ColFileName ? SortKind::Natural
                                                         : SortKind::Text;

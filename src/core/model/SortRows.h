@@ -44,7 +44,7 @@ enum class SortKind { Text, Size, Natural };
 
 // The order of `rows` rows sorted by one column whose texts `text` gives: new position i holds
 // old row result[i]. Rows that compare equal keep their order.
-std::vector<int> sortedRowOrder(int rows, const std::function<const std::u16string&(int)>& text,
+std::vector<int> sortedRowOrder(int rows, const std::function<std::u16string_view(int)>& text,
                                 SortKind kind, bool ascending, const Collator& collator);
 
 // Sorts every row by the order's column and sets each row's item value to its new index. Size

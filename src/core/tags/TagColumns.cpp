@@ -15,7 +15,7 @@ void putColumns(FileListModel& model, int row, const std::u16string_view (&texts
 }  // namespace
 
 std::u16string rowFilePath(const FileListModel& model, int row) {
-    return model.text(row, ColPath) + model.text(row, ColFileName);
+    return joined({model.text(row, ColPath), model.text(row, ColFileName)});
 }
 
 void putTagColumns(FileListModel& model, int row, const Mp3TagRecord& record) {
