@@ -135,7 +135,8 @@ void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
             batch.total = static_cast<std::uint32_t>(batch.picked.size());
             CDlgProgress2 progress(batch, AddBatchKind::Pick, &feedPickedFiles, &batch);
             progress.runBatch(mainWindow);
-            batch.picked.clear();
+            std::vector<std::u16string>().swap(batch.picked);
+            batch.queue.release();
         }
     }
     batch.running = false;
@@ -151,6 +152,7 @@ void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& p
         DropFeed feed{&batch, drop};
         CDlgProgress progress(batch, AddBatchKind::Drop, &feedDroppedFiles, &feed);
         progress.runBatch(mainWindow);
+        batch.queue.release();
     }
     batch.running = false;
 }
