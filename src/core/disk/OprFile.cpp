@@ -1,5 +1,6 @@
 #include "disk/OprFile.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -176,7 +177,9 @@ std::optional<OprContent> decodeOpr(std::string_view bytes) {
                              &t.milliseconds}) {
         in.u16(*v);
     }
-    // The header's row count is not trusted: records are read until the bytes end.
+    // The header's row count is not trusted: records are read until the bytes end. It only
+    // sizes the table, never beyond what the bytes can hold (a record takes 18 at the least).
+    content.records.reserve(std::min<std::size_t>(content.headerRowCount, in.left() / 18));
     while (in.left() > 0) {
         OprRecord record;
         bool cutShort = false;
