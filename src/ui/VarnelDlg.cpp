@@ -149,7 +149,7 @@ void CVarnelDlg::setItemText(int id, std::u16string_view text) {
 
 bool CVarnelDlg::checked(int id) const { return IsDlgButtonChecked(hwnd(), id) == BST_CHECKED; }
 
-bool CVarnelDlg::refusedWhileRenaming(UINT message, WPARAM wParam, LPARAM lParam) const {
+bool CVarnelDlg::refusedWhileRenaming(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!renamer_.running()) return false;
     switch (message) {
         case WM_COMMAND:

@@ -159,8 +159,9 @@ class CVarnelDlg : public DialogBase {
     void updateSystemMenuStates();
     void applyEffects(const CommandEffects& effects);
     // While a batch of renames runs on a worker, only what does not change the list is
-    // answered: painting, the list's questions for its texts, anything sent by the system.
-    bool refusedWhileRenaming(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // answered: painting, the list's questions for its texts, anything sent by the system. A
+    // refused drop is released.
+    bool refusedWhileRenaming(UINT message, WPARAM wParam, LPARAM lParam);
     void checkNameInput(int id);
     void onRenameOne(SingleRenameOrigin origin);
     // The list commands.

@@ -56,6 +56,11 @@ TEST(RowTexts, GrowingKeepsEveryTextAndOnlyWhatIsUsed) {
     EXPECT_LT(row.heapBytes(), (10 + 200) * sizeof(char16_t) * 2);
     EXPECT_EQ(row.columnCount(), 5);
     EXPECT_EQ(row.text(7), u"");
+    // A column beyond the row's, set from the row's own text, which moves as the row grows.
+    row.set(6, row.text(1).substr(0, 4));
+    EXPECT_EQ(row.text(6), u"0123");
+    row.eraseColumn(6);
+    row.eraseColumn(5);
 
     // Columns inserted and removed move the later texts with them; copies are whole.
     row.insertColumn(1);

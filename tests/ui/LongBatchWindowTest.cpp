@@ -56,13 +56,7 @@ class WatchedFileSystem : public testing::ForwardingFileSystem {
         GetWindowTextW(window, buffer, 64);
         return reinterpret_cast<const char16_t*>(buffer);
     }
-    // As the user's click on "停止(&S)" reaches the progress window.
-    void pressStop() const {
-        HWND progress = CDlgRenameProgress::shown();
-        sawProgressWindow = sawProgressWindow || progress != nullptr;
-        SendMessageW(progress, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(progress, IDOK)));
-    }
+    void pressStop() const { sawProgressWindow = pressRenameStop() || sawProgressWindow; }
 
     Win32FileSystem windows_;
 };

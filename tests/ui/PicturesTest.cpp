@@ -13,6 +13,7 @@
 #include "UiTestSupport.h"
 #include "VarnelDlgSupport.h"
 #include "commands/AddFiles.h"
+#include "core/ForwardingFileSystem.h"
 #include "disk/JournalFolder.h"
 #include "disk/OprFile.h"
 #include "model/AnsiCodePage.h"
@@ -434,6 +435,44 @@ TEST_F(MainWindowPictures, Mp3PagePreviewBuiltFromTags) {
     click(IDC_PREVIEW);
     EXPECT_EQ(window_->model().text(3, ColStatus), u"无效:没有标签");
     savePicture(hwnd(), L"main_window_mp3_preview");
+}
+
+// Presses Stop once a number of renames have been made.
+class StopAtRename : public testing::ForwardingFileSystem {
+  public:
+    explicit StopAtRename(int renames) : ForwardingFileSystem(windows_), stopAt_(renames) {}
+    RenameOutcome rename(std::u16string_view from, std::u16string_view to) override {
+        const RenameOutcome outcome = ForwardingFileSystem::rename(from, to);
+        if (++renames_ == stopAt_) uitest::pressRenameStop();
+        return outcome;
+    }
+
+  private:
+    Win32FileSystem windows_;
+    int stopAt_;
+    int renames_ = 0;
+};
+
+class StoppedApplyPicture : public MainWindowPictures {
+  protected:
+    StoppedApplyPicture() { fileSystem_ = &disk_; }
+    StopAtRename disk_{150};
+};
+
+TEST_F(StoppedApplyPicture, TheStatusBarCountsAStoppedApply) {
+    for (int i = 0; i < 400; ++i) {
+        const std::u16string path = folder_.listPath() + u"照片" + decimalText(i) + u".jpg";
+        std::ofstream(std::filesystem::path(path)) << i;
+        addQueuedFile(window_->model(), i, path, disk_);
+    }
+    window_->modelChanged();
+    setText(IDC_NEW_EXT, u"png");
+    click(IDC_PREVIEW);
+    click(IDC_APPLY);
+    EXPECT_EQ(statusPane(kPlanPane), u"已停止：成功150个，失败0个，未修改250个");
+    SendMessageW(item(IDC_FILE_LIST), LVM_ENSUREVISIBLE, 160, FALSE);
+    pump();
+    savePicture(hwnd(), L"main_window_apply_stopped");
 }
 
 TEST_F(MainWindowPictures, EveryPageAndMaximised) {

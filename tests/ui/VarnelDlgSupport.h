@@ -23,6 +23,7 @@
 #include "res/resource.h"
 #include "tags/Id3v1.h"
 #include "tags/TagBulkEdit.h"
+#include "ui/RenameProgress.h"
 #include "ui/VarnelDlg.h"
 
 namespace tessary::uitest {
@@ -148,6 +149,15 @@ inline void listClick(HWND dialog, UINT code, POINT at) {
     activate.iItem = -1;
     activate.ptAction = at;
     SendMessageW(dialog, WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&activate));
+}
+
+// As the user's click on "停止(&S)" reaches the progress window of the batch of renames under
+// way; false when none is shown.
+inline bool pressRenameStop() {
+    HWND progress = CDlgRenameProgress::shown();
+    SendMessageW(progress, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(progress, IDOK)));
+    return progress != nullptr;
 }
 
 inline POINT pointOfRow(HWND dialog, int row) {

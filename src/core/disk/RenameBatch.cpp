@@ -53,8 +53,6 @@ class Runner {
         return std::move(results_);
     }
 
-    bool stopped() const { return stopped_; }
-
   private:
     const RenameStep& step(int index) const { return plan_.steps[static_cast<std::size_t>(index)]; }
     RowResult& resultOf(const RenameStep& s) { return results_[static_cast<std::size_t>(s.row)]; }
@@ -72,7 +70,6 @@ class Runner {
     }
     void leaveUndone(int first, int end) {
         for (int i = first; i < end; ++i) resultOf(step(i)).reached = false;
-        stopped_ = stopped_ || first < end;
         countSteps(end - first);
     }
 
@@ -143,7 +140,6 @@ class Runner {
     const RenamePlan& plan_;
     FileSystem& fs_;
     BatchProgress* progress_;
-    bool stopped_ = false;
     std::vector<RowResult> results_;
     std::u16string from_;
     std::u16string to_;
@@ -157,9 +153,9 @@ BatchResult runRenamePlan(const RenamePlan& plan, FileSystem& fs, std::u16string
     const bool journaled = !journalPath.empty() && !plan.steps.empty();
     if (journaled && !writeJournal(fs, journalPath, plan)) return result;
     result.ran = true;
-    Runner runner(plan, fs, progress);
-    result.rows = runner.run();
-    result.stopped = runner.stopped();
+    result.rows = Runner(plan, fs, progress).run();
+    result.stopped = std::any_of(result.rows.begin(), result.rows.end(),
+                                 [](const RowResult& row) { return !row.reached; });
     if (journaled && !keepJournal) fs.removeFile(journalPath);
     return result;
 }

@@ -7,21 +7,6 @@
 #include <vector>
 
 namespace tessary {
-namespace {
-
-// The shared-columns mask after a column is inserted (+1) or removed (-1) at `column`; what
-// moves beyond the mask's columns is dropped, and a column moving in from beyond counts as
-// shared.
-std::uint32_t shiftedMask(std::uint32_t mask, int column, int by) {
-    if (column >= 32) return mask;
-    const std::uint32_t below = column == 0 ? 0 : mask & ((1u << column) - 1);
-    const std::uint32_t above = mask & ~((column == 31 ? 0xFFFFFFFFu : (1u << (column + 1)) - 1));
-    if (by > 0) return below | ((mask >> column) << (column + 1));
-    return below | (above >> 1) | 0x80000000u;
-}
-
-}  // namespace
-
 std::unique_ptr<std::byte[]> RowTexts::allocate(int columns, std::size_t capacity) {
     const std::size_t bytes = columns * sizeof(Span) + capacity * sizeof(char16_t);
     if (bytes == 0) return nullptr;
@@ -83,7 +68,10 @@ void RowTexts::set(int column, std::u16string_view text) {
     if (column < 0) return;
     if (column >= columns_) {
         if (text.empty()) return;
+        // A part of this row's own texts moves with the block.
+        const std::ptrdiff_t at = holds(text) ? text.data() - units() : -1;
         resizeColumns(column + 1);
+        if (at >= 0) text = {units() + at, text.size()};
     }
     if (text.empty()) {
         spans()[column] = {};
@@ -165,14 +153,16 @@ void RowTexts::insertColumn(int column) {
     resizeColumns(columns_ + 1);
     std::copy_backward(spans() + column, spans() + columns_ - 1, spans() + columns_);
     spans()[column] = {};
-    shared_ = shiftedMask(shared_, column, +1);
+    // Columns move seldom (the tag columns): every column counts as shared from then on,
+    // which costs one copy at its next rewrite.
+    shared_ = ~0u;
 }
 
 void RowTexts::eraseColumn(int column) {
     if (column < 0 || column >= columns_) return;
     std::copy(spans() + column + 1, spans() + columns_, spans() + column);
     resizeColumns(columns_ - 1);
-    shared_ = shiftedMask(shared_, column, -1);
+    shared_ = ~0u;
 }
 
 std::size_t RowTexts::heapBytes() const {
