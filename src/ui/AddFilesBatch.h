@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,6 +55,9 @@ struct AddBatchState {
     std::vector<std::u16string> picked;
     // True from the start of a batch until its worker has ended: two never run at once.
     std::atomic<bool> running{false};
+    // When the window last built rows of a batch (its thread only): how long a batch took
+    // without the progress window's closing delay.
+    std::chrono::steady_clock::time_point rowsBuiltAt;
 };
 
 // Runs a pick batch on the calling thread (the main window's): the open-file dialog in the

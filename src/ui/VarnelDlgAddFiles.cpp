@@ -63,6 +63,7 @@ LRESULT CVarnelDlg::onAddFile(WPARAM index, LPARAM kind) {
         ++i;
         if (state.stopRequested) break;
     }
+    state.rowsBuiltAt = std::chrono::steady_clock::now();
     // The list learns of the new rows a few times a second and once more when the batch ends;
     // the rows it still shows meanwhile are the model's first ones, all of them real.
     const DWORD now = GetTickCount();
