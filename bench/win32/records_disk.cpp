@@ -241,7 +241,7 @@ int main(int argc, char** argv) {
     const std::string exportBytes = exportFileBytes(big, *codePage);
     const std::string recordBytes = *encodeOpr(localSavingTime(), oprRecordsOfList(big));
     double floorExport = 1e300, exportTime = 1e300, floorRecord = 1e300, recordWrite = 1e300;
-    double floorRead = 1e300, recordRead = 1e300, recordDecode = 1e300, stringsFloor = 1e300;
+    double floorRead = 1e300, recordRead = 1e300, recordDecode = 1e300;
     std::size_t readRecords = 0;
     for (int r = 0; r < repeats + 1; ++r) {
         floorExport =
@@ -271,11 +271,6 @@ int main(int argc, char** argv) {
         // Where the read's time goes: decoding the bytes already in memory.
         recordDecode =
             std::min(recordDecode, seconds([&] { failures += decodeOpr(recordBytes) ? 0 : 1; }));
-        // What decoding costs at the least: a string allocated and filled for each field.
-        stringsFloor = std::min(stringsFloor, seconds([&] {
-                                    std::vector<std::u16string> fields(3 * kMemoryRows);
-                                    for (auto& f : fields) f.assign(24, u'x');
-                                }));
     }
     failures += readRecords != static_cast<std::size_t>(kMemoryRows);
     std::printf("export file %zu bytes, record file %zu bytes\n", exportBytes.size(),
@@ -287,7 +282,6 @@ int main(int argc, char** argv) {
     report("floor: one ReadFile of the record bytes", kMemoryRows, floorRead, 0);
     report("record file read", kMemoryRows, recordRead, floorRead);
     report("  of which decoding alone", kMemoryRows, recordDecode, floorRead);
-    report("  600,000 strings of 24 units", kMemoryRows, stringsFloor, floorRead);
 
     for (int f = 0; f < kFolders; ++f)
         removeTree(root + u"文件夹 " + ascii(std::to_string(f)) + u"\\");

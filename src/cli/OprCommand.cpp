@@ -57,7 +57,7 @@ int dump(const std::u16string& path, Streams& io) {
     }
     const SavingTime& t = content->time;
     io.out << t.year << '-' << t.month << '-' << t.day << ' ' << t.hour << ':' << t.minute << '\n';
-    for (const OprRecord& r : content->records) {
+    for (const OprRecordView r : content->records) {
         io.out << toUtf8(r.folder) << '\t' << toUtf8(r.earlierName) << '\t' << toUtf8(r.currentName)
                << '\n';
     }

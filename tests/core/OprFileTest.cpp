@@ -66,11 +66,16 @@ TEST(OprFile, ReadsBackWhatItWrites) {
     records.push_back({u"E:\\", std::u16string(kOprMaxFieldUnits, u'x'), u"\U0001F600.txt"});
     const auto bytes = encodeOpr(kTime, records);
     ASSERT_TRUE(bytes);
-    const auto content = decodeOpr(*bytes);
+    auto content = decodeOpr(*bytes);
     ASSERT_TRUE(content);
     EXPECT_EQ(content->time, kTime);
     EXPECT_EQ(content->headerRowCount, 301u);
-    EXPECT_EQ(content->records, records);
+    EXPECT_EQ(content->records.owned(), records);
+    // The records keep their texts when the content is copied and the original is gone.
+    const OprContent copy = *content;
+    content.reset();
+    EXPECT_EQ(copy.records.owned(), records);
+    EXPECT_EQ(copy.records[300].currentName, u"\U0001F600.txt");
 }
 
 TEST(OprFile, EmptyFieldIsLengthZeroAndATerminator) {
@@ -79,7 +84,7 @@ TEST(OprFile, EmptyFieldIsLengthZeroAndATerminator) {
     EXPECT_EQ(bytes, header(1) + std::string(18, '\0'));
     const auto content = decodeOpr(*bytes);
     ASSERT_TRUE(content);
-    EXPECT_EQ(content->records, (std::vector<OprRecord>{{u"", u"", u""}}));
+    EXPECT_EQ(content->records.owned(), (std::vector<OprRecord>{{u"", u"", u""}}));
 }
 
 TEST(OprFile, WriterRefusesAFieldTheReaderCouldNotTakeBack) {
@@ -111,6 +116,9 @@ TEST(OprFile, ReaderOnDamagedOrForeignFiles) {
          true, 1},
         {"second record cut after its folder", header(2) + one + field(u"C:\\"), true, 1},
         {"length cut short", header(2) + one + "\x05\x00", true, 1},
+        {"one odd byte after the last record", header(1) + one + "\x01", true, 1},
+        {"length cut short at an odd byte", header(2) + one + std::string("\x05\x00\x00", 3), true,
+         1},
         {"length larger than what is left", header(2) + one + le32(30'000) + utf16le(u"C:\\"), true,
          1},
         {"field longer than any path", header(1) + le32(kOprMaxFieldUnits + 1) + one, false, 0},
@@ -127,7 +135,8 @@ TEST(OprFile, ReaderOnDamagedOrForeignFiles) {
             EXPECT_EQ(content->records.size(), c.records) << c.what;
             EXPECT_EQ(content->time, kTime) << c.what;
             if (!content->records.empty()) {
-                EXPECT_EQ(content->records[0], (OprRecord{u"C:\\", u"a.txt", u"b.txt"})) << c.what;
+                EXPECT_EQ(content->records[0].owned(), (OprRecord{u"C:\\", u"a.txt", u"b.txt"}))
+                    << c.what;
             }
         }
     }
@@ -156,7 +165,7 @@ TEST(SaveOperationRecord, WritesTheListAndSaysWhere) {
     EXPECT_EQ(effects, expected);
     const auto content = decodeOpr(*list.fs.content(path));
     ASSERT_TRUE(content);
-    EXPECT_EQ(content->records, oprRecordsOfList(list.model));
+    EXPECT_EQ(content->records.owned(), oprRecordsOfList(list.model));
 }
 
 TEST(SaveOperationRecord, ALongListComesOutAsEncodedAtOnce) {

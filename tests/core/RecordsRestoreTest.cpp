@@ -14,8 +14,7 @@ const std::u16string kDir = u"C:\\d\\";
 OprContent recordsOf(const std::vector<std::pair<std::u16string, std::u16string>>& names) {
     OprContent content;
     content.time = {2011, 3, 3, 16, 9, 5, 0, 0};
-    for (const auto& [earlier, current] : names)
-        content.records.push_back({kDir, earlier, current});
+    for (const auto& [earlier, current] : names) content.records.add({kDir, earlier, current});
     return content;
 }
 
@@ -125,9 +124,9 @@ TEST(Restore, NamesThatLeaveTheirFolderAreRefused) {
     fs.addFile(u"C:\\d\\sub\\b.txt", "beta");
     OprContent content;
     for (const char16_t* earlier : {u"..\\a.txt", u"C:\\x.txt", u"..", u""}) {
-        content.records.push_back({u"C:\\d\\sub\\", earlier, u"a.txt"});
+        content.records.add({u"C:\\d\\sub\\", earlier, u"a.txt"});
     }
-    content.records.push_back({u"C:\\d\\", u"b.txt", u"sub\\b.txt"});
+    content.records.add({u"C:\\d\\", u"b.txt", u"sub\\b.txt"});
     RestoreLoad load = restoreRowsFromContent(fs, content);
     restoreCheckedRows(load.rows, fs);
     EXPECT_EQ(column(load, RestoreColStatus), Names(5, u"失败"));

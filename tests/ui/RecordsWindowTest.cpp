@@ -49,7 +49,8 @@ TEST_F(MainWindowTest, SavingARecordWritesTheListAndLoadingOneOpensTheRestoreDia
     EXPECT_EQ(statusPane(1), u"提示：操作记录已成功保存到 " + record.u16string());
     const std::optional<OprContent> saved = decodeOpr(bytesOf(record));
     ASSERT_TRUE(saved.has_value());
-    EXPECT_EQ(saved->records, (std::vector<OprRecord>{{folder_.listPath(), u"a.txt", u"新.txt"}}));
+    EXPECT_EQ(saved->records.owned(),
+              (std::vector<OprRecord>{{folder_.listPath(), u"a.txt", u"新.txt"}}));
 
     SendMessageW(hwnd(), WM_COMMAND, ID_LOAD_RECORD_TB, 0);
     ASSERT_EQ(shell_.recordAsked.size(), 3u);

@@ -62,7 +62,7 @@ RestoreLoad restoreRowsFromContent(const FileSystem& fs, const OprContent& conte
     load.valid = true;
     std::vector<RestoreRow> notFound;
     std::u16string path;
-    for (const OprRecord& record : content.records) {
+    for (const OprRecordView record : content.records) {
         RestoreRow row;
         row.currentName = record.currentName;
         row.earlierName = record.earlierName;

@@ -71,43 +71,12 @@ class Reader {
         return true;
     }
 
-    // `units` UTF-16 units; the caller has checked that they are there.
-    void text(std::u16string& out, std::size_t units) {
-        out.resize(units);
-        if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(out.data(), bytes_.data() + at_, 2 * units);
-            at_ += 2 * units;
-        } else {
-            for (std::size_t i = 0; i < units; ++i) {
-                out[i] = static_cast<char16_t>(byte(0) | byte(1) << 8);
-                at_ += 2;
-            }
-        }
-    }
-
   private:
     std::uint32_t byte(std::size_t i) const { return static_cast<unsigned char>(bytes_[at_ + i]); }
 
     std::string_view bytes_;
     std::size_t at_ = 0;
 };
-
-enum class FieldRead { Ok, CutShort, Invalid };
-
-FieldRead readField(Reader& in, std::u16string& out) {
-    std::uint32_t length = 0;
-    if (!in.u32(length)) return FieldRead::CutShort;
-    // The length is checked before anything is allocated for it.
-    if (length > kOprMaxFieldUnits) return FieldRead::Invalid;
-    if (in.left() < 2 * static_cast<std::size_t>(length) + 2) return FieldRead::CutShort;
-    in.text(out, length);
-    std::uint16_t terminator = 0;
-    in.u16(terminator);
-    // A zero inside a name, or a missing terminator, means the file is damaged; a name cut at
-    // the zero would point at another file.
-    if (terminator != 0 || out.find(u'\0') != std::u16string::npos) return FieldRead::Invalid;
-    return FieldRead::Ok;
-}
 
 constexpr int kListColumns[] = {ColPath, ColOriginalName, ColFileName};
 
@@ -129,6 +98,58 @@ void writeListRow(Writer& out, const FileListModel& model, int row) {
 }
 
 }  // namespace
+
+void OprRecords::add(const OprRecord& record) {
+    for (const std::u16string* text : {&record.folder, &record.earlierName, &record.currentName}) {
+        fields_.push_back(
+            {static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text->size())});
+        texts_ += *text;
+    }
+}
+
+std::vector<OprRecord> OprRecords::owned() const {
+    std::vector<OprRecord> records;
+    records.reserve(size());
+    for (const OprRecordView record : *this) records.push_back(record.owned());
+    return records;
+}
+
+bool OprRecords::decode(std::string_view body, std::size_t recordsExpected) {
+    // The body is copied whole as UTF-16 units, lengths and terminators too; the fields are
+    // the stretches between them.
+    texts_.assign(body.size() / 2, u'\0');
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(texts_.data(), body.data(), 2 * texts_.size());
+    } else {
+        for (std::size_t i = 0; i < texts_.size(); ++i) {
+            texts_[i] = static_cast<char16_t>(static_cast<unsigned char>(body[2 * i]) |
+                                              static_cast<unsigned char>(body[2 * i + 1]) << 8);
+        }
+    }
+    fields_.clear();
+    // A record takes nine units at the least; the count never sizes the table beyond that.
+    fields_.reserve(3 * std::min(recordsExpected, texts_.size() / 9));
+    const std::size_t units = texts_.size();
+    std::size_t at = 0;
+    std::size_t recordStart = 0;
+    while (at < units) {
+        if (units - at < 2) break;
+        const std::uint32_t length = texts_[at] | static_cast<std::uint32_t>(texts_[at + 1]) << 16;
+        if (length > kOprMaxFieldUnits) return false;
+        if (units - at - 2 < std::size_t{length} + 1) break;
+        const std::u16string_view text(texts_.data() + at + 2, length);
+        // A zero inside a name, or a missing terminator, means the file is damaged; a name cut
+        // at the zero would point at another file.
+        if (texts_[at + 2 + length] != 0 || text.find(u'\0') != std::u16string_view::npos) {
+            return false;
+        }
+        fields_.push_back({static_cast<std::uint32_t>(at + 2), length});
+        at += 2 + std::size_t{length} + 1;
+        if (fields_.size() % 3 == 0) recordStart = fields_.size();
+    }
+    fields_.resize(recordStart);
+    return true;
+}
 
 std::optional<std::string> encodeOpr(const SavingTime& time,
                                      const std::vector<OprRecord>& records) {
@@ -177,22 +198,9 @@ std::optional<OprContent> decodeOpr(std::string_view bytes) {
                              &t.milliseconds}) {
         in.u16(*v);
     }
-    // The header's row count is not trusted: records are read until the bytes end. It only
-    // sizes the table, never beyond what the bytes can hold (a record takes 18 at the least).
-    content.records.reserve(std::min<std::size_t>(content.headerRowCount, in.left() / 18));
-    while (in.left() > 0) {
-        OprRecord record;
-        bool cutShort = false;
-        for (std::u16string* field : {&record.folder, &record.earlierName, &record.currentName}) {
-            const FieldRead read = readField(in, *field);
-            if (read == FieldRead::Invalid) return std::nullopt;
-            if (read == FieldRead::CutShort) {
-                cutShort = true;
-                break;
-            }
-        }
-        if (cutShort) break;
-        content.records.push_back(std::move(record));
+    // The header's row count is not trusted: records are read until the bytes end.
+    if (!content.records.decode(bytes.substr(kHeaderBytes), content.headerRowCount)) {
+        return std::nullopt;
     }
     return content;
 }

@@ -40,10 +40,74 @@ struct OprRecord {
     bool operator==(const OprRecord&) const = default;
 };
 
+// A record as read: its fields are views into the texts of the records that hold it.
+struct OprRecordView {
+    std::u16string_view folder;
+    std::u16string_view earlierName;
+    std::u16string_view currentName;
+
+    OprRecord owned() const {
+        return {std::u16string(folder), std::u16string(earlierName), std::u16string(currentName)};
+    }
+};
+
+// The records of a file, their texts in one block: a file of 200,000 records is read with two
+// allocations instead of 600,000.
+class OprRecords {
+  public:
+    class Iterator;
+
+    std::size_t size() const { return fields_.size() / 3; }
+    bool empty() const { return fields_.empty(); }
+    OprRecordView operator[](std::size_t i) const {
+        return {field(3 * i), field(3 * i + 1), field(3 * i + 2)};
+    }
+    Iterator begin() const;
+    Iterator end() const;
+
+    void add(const OprRecord& record);
+    // Copies of every record, as a list of them would hold them.
+    std::vector<OprRecord> owned() const;
+
+    // Replaces the records with those of the bytes that follow a file's header; false when they
+    // are damaged. A record cut short by the end of the bytes is dropped.
+    bool decode(std::string_view body, std::size_t recordsExpected);
+
+  private:
+    struct Field {
+        std::uint32_t start;
+        std::uint32_t length;
+    };
+    std::u16string_view field(std::size_t i) const {
+        return std::u16string_view(texts_).substr(fields_[i].start, fields_[i].length);
+    }
+
+    std::u16string texts_;
+    std::vector<Field> fields_;  // three a record
+};
+
+class OprRecords::Iterator {
+  public:
+    Iterator(const OprRecords& records, std::size_t at) : records_(&records), at_(at) {}
+    OprRecordView operator*() const { return (*records_)[at_]; }
+    Iterator& operator++() {
+        ++at_;
+        return *this;
+    }
+    bool operator==(const Iterator&) const = default;
+
+  private:
+    const OprRecords* records_;
+    std::size_t at_;
+};
+
+inline OprRecords::Iterator OprRecords::begin() const { return Iterator(*this, 0); }
+inline OprRecords::Iterator OprRecords::end() const { return Iterator(*this, size()); }
+
 struct OprContent {
     std::uint32_t headerRowCount = 0;  // as written; readers do not rely on it
     SavingTime time;
-    std::vector<OprRecord> records;
+    OprRecords records;
 };
 
 // Longest text field the reader accepts. Longer fields make the file invalid: cutting a name
