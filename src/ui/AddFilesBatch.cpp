@@ -28,7 +28,8 @@ void finishFeed(AddBatchState& state, AddBatchKind kind) {
 // checks for Stop after each, so a stop still takes effect after the file in hand. Under Wine a
 // message from one thread to another costs far more than building a row, which made one
 // message per file the whole cost of a large batch.
-void feedPaths(AddBatchState& state, const std::vector<std::u16string>& paths, AddFileKind kind) {
+void feedPaths(AddBatchState& state, const std::vector<std::u16string_view>& paths,
+               AddFileKind kind) {
     HWND main = state.mainWindow;
     const auto total = static_cast<std::uint32_t>(paths.size());
     const auto group = static_cast<std::uint32_t>(
@@ -57,9 +58,12 @@ struct DropFeed {
 DWORD WINAPI feedDroppedFiles(void* argument) {
     const DropFeed& feed = *static_cast<DropFeed*>(argument);
     AddBatchState& state = *feed.state;
-    const std::vector<std::u16string> paths = readDroppedPaths(feed.drop);
+    const DroppedPaths dropped(feed.drop);
+    const std::vector<std::u16string_view>& paths = dropped.paths();
     SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, paths.size(), kProgressStart);
     feedPaths(state, paths, kAddDropped);
+    // No slot may view the handle once it is unlocked.
+    state.queue.release();
     finishFeed(state, AddBatchKind::Drop);
     return 0;
 }
@@ -67,43 +71,45 @@ DWORD WINAPI feedDroppedFiles(void* argument) {
 DWORD WINAPI feedPickedFiles(void* argument) {
     AddBatchState& state = *static_cast<AddBatchState*>(argument);
     SendMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, state.picked.size(), kProgressStart);
-    feedPaths(state, state.picked, kAddPicked);
+    feedPaths(state, std::vector<std::u16string_view>(state.picked.begin(), state.picked.end()),
+              kAddPicked);
     finishFeed(state, AddBatchKind::Pick);
     return 0;
 }
 
 }  // namespace
 
-std::vector<std::u16string> readDroppedPaths(HDROP drop) {
-    std::vector<std::u16string> paths;
+DroppedPaths::DroppedPaths(HDROP drop) : drop_(drop) {
     const auto* block = static_cast<const char*>(GlobalLock(drop));
-    if (block == nullptr) return paths;
+    if (block == nullptr) return;
+    locked_ = true;
     const SIZE_T size = GlobalSize(drop);
     const auto& header = *reinterpret_cast<const DROPFILES*>(block);
-    if (size >= sizeof(DROPFILES) && header.pFiles >= sizeof(DROPFILES) && header.pFiles < size) {
-        // Never past the block, even when its last list is not terminated.
-        const char* list = block + header.pFiles;
-        const std::size_t bytes = size - header.pFiles;
-        if (header.fWide) {
-            const std::u16string_view all(reinterpret_cast<const char16_t*>(list),
-                                          bytes / sizeof(char16_t));
-            for (const std::u16string_view path : zeroSeparatedStrings(all)) {
-                paths.emplace_back(path);
-            }
-        } else {
-            for (const std::string_view path :
-                 zeroSeparatedStrings(std::string_view(list, bytes))) {
-                const int n = static_cast<int>(path.size());
-                std::u16string wide(path.size(), u'\0');
-                const int got = MultiByteToWideChar(CP_ACP, 0, path.data(), n,
-                                                    reinterpret_cast<wchar_t*>(wide.data()), n);
-                wide.resize(static_cast<std::size_t>(std::max(got, 0)));
-                paths.push_back(std::move(wide));
-            }
-        }
+    if (size < sizeof(DROPFILES) || header.pFiles < sizeof(DROPFILES) || header.pFiles >= size) {
+        return;
     }
-    GlobalUnlock(drop);
-    return paths;
+    // Never past the block, even when its last list is not terminated.
+    const char* list = block + header.pFiles;
+    const std::size_t bytes = size - header.pFiles;
+    if (header.fWide) {
+        paths_ = zeroSeparatedStrings(
+            std::u16string_view(reinterpret_cast<const char16_t*>(list), bytes / sizeof(char16_t)));
+        return;
+    }
+    for (const std::string_view path : zeroSeparatedStrings(std::string_view(list, bytes))) {
+        const int n = static_cast<int>(path.size());
+        std::u16string wide(path.size(), u'\0');
+        const int got = MultiByteToWideChar(CP_ACP, 0, path.data(), n,
+                                            reinterpret_cast<wchar_t*>(wide.data()), n);
+        wide.resize(static_cast<std::size_t>(std::max(got, 0)));
+        converted_.push_back(std::move(wide));
+    }
+    // Viewed once every copy is made: the list no longer moves them.
+    paths_.assign(converted_.begin(), converted_.end());
+}
+
+DroppedPaths::~DroppedPaths() {
+    if (locked_) GlobalUnlock(drop_);
 }
 
 HDROP makeDropHandle(const std::vector<std::u16string>& paths) {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "commands/AddFiles.h"
@@ -73,8 +74,24 @@ void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
 void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& prompter);
 
 // Every path of a drop, in order, each read whole, in one pass over the handle's list (asking
-// the shell for path i walks the list from its start, which made a large drop quadratic).
-std::vector<std::u16string> readDroppedPaths(HDROP drop);
+// the shell for path i walks the list from its start, which made a large drop quadratic). The
+// paths view the handle's memory, locked while this lives (or, for a drop of ANSI names, their
+// wide copies).
+class DroppedPaths {
+  public:
+    explicit DroppedPaths(HDROP drop);
+    ~DroppedPaths();
+    DroppedPaths(const DroppedPaths&) = delete;
+    DroppedPaths& operator=(const DroppedPaths&) = delete;
+
+    const std::vector<std::u16string_view>& paths() const { return paths_; }
+
+  private:
+    HDROP drop_;
+    bool locked_ = false;
+    std::vector<std::u16string> converted_;
+    std::vector<std::u16string_view> paths_;
+};
 
 // The drop handle the shell would make for these paths (wide form), for drops the program makes
 // itself, as its tests and benchmarks do; released by DragFinish like any drop.

@@ -18,7 +18,9 @@ inline constexpr char16_t kLastOpenNotWritten[] = u"打开配置文件失败!";
 
 // The paths of the batch under way. A batch larger than the slots is fed in rounds that reuse
 // them: file i of the batch lives in slot i % slotCount() while its row is being built, so no
-// batch ever writes beyond the table and every file is added, in order.
+// batch ever writes beyond the table and every file is added, in order. A slot views the path
+// where the batch keeps it (the drop handle, the picked list), which outlives the batch's rows
+// being built: a second copy of 200,000 paths would cost as much memory as their rows.
 class PathQueue {
   public:
     static constexpr std::size_t kSlots = 200'000;
@@ -28,21 +30,19 @@ class PathQueue {
     explicit PathQueue(std::size_t slots = kSlots) : slotCount_(slots == 0 ? 1 : slots) {}
 
     std::size_t slotCount() const { return slotCount_; }
-    void store(std::uint32_t index, std::u16string path) {
+    void store(std::uint32_t index, std::u16string_view path) {
         if (slots_.empty()) slots_.resize(slotCount_);
-        slots_[index % slotCount_] = std::move(path);
+        slots_[index % slotCount_] = path;
     }
-    const std::u16string& at(std::uint32_t index) const {
-        static const std::u16string none;
-        return slots_.empty() ? none : slots_[index % slotCount_];
+    std::u16string_view at(std::uint32_t index) const {
+        return slots_.empty() ? std::u16string_view() : slots_[index % slotCount_];
     }
-    // Frees the paths once their rows are built: a batch of 200,000 files would otherwise keep
-    // a second copy of every path until the next batch.
-    void release() { std::vector<std::u16string>().swap(slots_); }
+    // Lets go of the views once the batch has ended, before what they view goes away.
+    void release() { std::vector<std::u16string_view>().swap(slots_); }
 
   private:
     std::size_t slotCount_;
-    std::vector<std::u16string> slots_;
+    std::vector<std::u16string_view> slots_;
 };
 
 // The strings of a list in which each ends with a zero and an empty one ends the list (as an
