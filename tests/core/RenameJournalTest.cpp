@@ -93,6 +93,66 @@ TEST(RenameJournal, DamagedJournalsAreRefused) {
     EXPECT_FALSE(decodeJournal(good + "x"));
 }
 
+// Counts the writes to the files it makes; refuses the one numbered `refuseWrite`.
+class ChunkCountingFileSystem final : public testing::ForwardingFileSystem {
+  public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    int writes = 0;
+    int refuseWrite = -1;
+
+    std::unique_ptr<FileSink> createFile(std::u16string_view path) override {
+        class Sink final : public FileSink {
+          public:
+            Sink(std::unique_ptr<FileSink> sink, ChunkCountingFileSystem& fs)
+                : sink_(std::move(sink)), fs_(fs) {}
+            bool write(std::string_view bytes) override {
+                return fs_.writes++ != fs_.refuseWrite && sink_->write(bytes);
+            }
+            bool flushToDisk() override { return sink_->flushToDisk(); }
+            bool finish() override { return sink_->finish(); }
+
+          private:
+            std::unique_ptr<FileSink> sink_;
+            ChunkCountingFileSystem& fs_;
+        };
+        std::unique_ptr<FileSink> sink = ForwardingFileSystem::createFile(path);
+        return sink ? std::make_unique<Sink>(std::move(sink), *this) : nullptr;
+    }
+};
+
+TEST(RenameJournal, ALargeJournalIsWrittenInChunksAndReadsBackWhole) {
+    MemoryFileSystem disk;
+    disk.addFolder(kFolder);
+    disk.addFolder(u"C:\\work\\");
+    std::vector<std::u16string> names;
+    for (int i = 0; i < 3'000; ++i) {
+        const std::string n = std::to_string(i);
+        names.push_back(u"照片-" + std::u16string(n.begin(), n.end()));
+        disk.addFile(std::u16string(kFolder) + names.back() + u".jpg");
+    }
+    std::vector<std::u16string> newNames;
+    std::vector<RenameRequest> requests;
+    for (const auto& name : names) newNames.push_back(name + u"-新.jpg");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] += u".jpg";
+        requests.push_back({kFolder, names[i], newNames[i]});
+    }
+    const RenamePlan plan = planRenames(requests, disk);
+    ChunkCountingFileSystem fs(disk);
+    ASSERT_TRUE(writeJournal(fs, kJournal, plan));
+    EXPECT_GT(fs.writes, 2);
+    const auto steps = decodeJournal(*disk.readFile(kJournal, kJournalMaxFileBytes));
+    ASSERT_TRUE(steps);
+    ASSERT_EQ(steps->size(), 3'000u);
+    EXPECT_EQ(steps->back().from, names.back());
+    EXPECT_EQ(steps->back().to, newNames.back());
+
+    // A chunk the disk refuses fails the journal, and so the batch before its first rename.
+    fs.writes = 0;
+    fs.refuseWrite = 1;
+    EXPECT_FALSE(writeJournal(fs, kJournal, plan));
+}
+
 TEST(RenameJournal, StepsThatWouldLeaveTheirFolderAreRefused) {
     // Whole and undamaged, but naming files elsewhere: a forged journal must move nothing.
     for (const std::u16string bad : {u"..", u".", u"", u"..\\win.ini", u"a/b"}) {

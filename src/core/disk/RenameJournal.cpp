@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <unordered_map>
 
@@ -95,9 +96,8 @@ bool stepDone(const JournalStep& step, const std::u16string& from, const std::u1
            fs.queryAttributes(from).result == QueryResult::NotFound;
 }
 
-}  // namespace
-
-std::uint32_t journalChecksum(std::string_view bytes) {
+// The running CRC-32 (before its final inversion) after `bytes`.
+std::uint32_t updateChecksum(std::uint32_t c, std::string_view bytes) {
     static const std::array<std::uint32_t, 256> table = [] {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t i = 0; i < 256; ++i) {
@@ -107,17 +107,55 @@ std::uint32_t journalChecksum(std::string_view bytes) {
         }
         return t;
     }();
-    std::uint32_t c = 0xFFFFFFFFu;
     for (const char b : bytes) c = table[(c ^ static_cast<unsigned char>(b)) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
+    return c;
 }
 
-std::string encodeJournal(const RenamePlan& plan,
-                          const std::vector<std::optional<FileIdentity>>& cycleFiles) {
-    std::string out(kMagic);
+// Hands a journal's bytes on a chunk at a time, its checksum last: a journal of 200,000 steps
+// never sits whole in memory while the batch that it guards needs its own.
+class ChunkedOutput {
+  public:
+    explicit ChunkedOutput(const std::function<bool(std::string_view)>& emit) : emit_(emit) {}
+
+    std::string& buffer() { return buffer_; }
+    void flushIfFull() {
+        if (buffer_.size() >= kChunkBytes) flush();
+    }
+    // False when any chunk was refused; nothing is handed on after a refusal.
+    bool finish() {
+        flush();
+        putU32(buffer_, crc_ ^ 0xFFFFFFFFu);
+        if (ok_) ok_ = emit_(buffer_);
+        return ok_;
+    }
+
+  private:
+    static constexpr std::size_t kChunkBytes = 1 << 16;
+
+    void flush() {
+        crc_ = updateChecksum(crc_, buffer_);
+        if (ok_) ok_ = emit_(buffer_);
+        buffer_.clear();
+    }
+
+    const std::function<bool(std::string_view)>& emit_;
+    std::string buffer_;
+    std::uint32_t crc_ = 0xFFFFFFFFu;
+    bool ok_ = true;
+};
+
+// The journal of the plan, handed to `emit` a chunk at a time; false when a chunk was refused.
+bool emitJournal(const RenamePlan& plan, const std::vector<std::optional<FileIdentity>>& cycleFiles,
+                 const std::function<bool(std::string_view)>& emit) {
+    ChunkedOutput output(emit);
+    std::string& out = output.buffer();
+    out = kMagic;
     putU32(out, static_cast<std::uint32_t>(plan.folders.size()));
     putU32(out, static_cast<std::uint32_t>(plan.steps.size()));
-    for (const std::u16string_view folder : plan.folders) putText(out, folder);
+    for (const std::u16string_view folder : plan.folders) {
+        putText(out, folder);
+        output.flushIfFull();
+    }
     for (std::size_t g = 0; g < plan.groups.size(); ++g) {
         const StepGroup& group = plan.groups[g];
         const FileIdentity file =
@@ -135,10 +173,26 @@ std::string encodeJournal(const RenamePlan& plan,
             putU64(out, identified ? file.file : 0);
             putText(out, step.from);
             putText(out, step.to);
+            output.flushIfFull();
         }
     }
-    putU32(out, journalChecksum(out));
-    return out;
+    return output.finish();
+}
+
+}  // namespace
+
+std::uint32_t journalChecksum(std::string_view bytes) {
+    return updateChecksum(0xFFFFFFFFu, bytes) ^ 0xFFFFFFFFu;
+}
+
+std::string encodeJournal(const RenamePlan& plan,
+                          const std::vector<std::optional<FileIdentity>>& cycleFiles) {
+    std::string bytes;
+    emitJournal(plan, cycleFiles, [&bytes](std::string_view chunk) {
+        bytes += chunk;
+        return true;
+    });
+    return bytes;
 }
 
 std::optional<std::vector<JournalStep>> decodeJournal(std::string_view bytes) {
@@ -194,7 +248,10 @@ bool writeJournal(FileSystem& fs, std::u16string_view path, const RenamePlan& pl
     }
     const std::unique_ptr<FileSink> sink = fs.createFile(path);
     if (!sink) return false;
-    const bool written = sink->write(encodeJournal(plan, cycleFiles)) && sink->flushToDisk();
+    const bool written =
+        emitJournal(plan, cycleFiles,
+                    [&sink](std::string_view chunk) { return sink->write(chunk); }) &&
+        sink->flushToDisk();
     return sink->finish() && written;
 }
 

@@ -43,10 +43,10 @@ struct JournalStep {
 // Larger journals are refused as damaged before anything is read into memory.
 inline constexpr std::size_t kJournalMaxFileBytes = std::size_t{1} << 30;
 
-// `cycleFiles` holds, by group, the identity of the file each cycle sets aside.
 // The CRC-32 that ends a journal, of everything before it.
 std::uint32_t journalChecksum(std::string_view bytes);
 
+// `cycleFiles` holds, by group, the identity of the file each cycle sets aside.
 std::string encodeJournal(const RenamePlan& plan,
                           const std::vector<std::optional<FileIdentity>>& cycleFiles = {});
 // Nothing for bytes that are not a whole, undamaged journal.
