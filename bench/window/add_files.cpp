@@ -19,6 +19,7 @@
 #include "ui/AddFilesBatch.h"
 #include "ui/VarnelDlg.h"
 #include "win32/BenchSupport.h"
+#include "window/MainWindowBench.h"
 
 using namespace tessary;
 using namespace tessary::bench;
@@ -59,13 +60,9 @@ int main(int argc, char** argv) {
     // The window keeps its settings file in the working folder.
     fs::current_path(root);
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
-    InitCommonControlsEx(&controls);
-    CVarnelDlg window(GetModuleHandleW(nullptr));
-    if (window.Create() == nullptr) {
-        std::fprintf(stderr, "the main window could not be created\n");
-        return 1;
-    }
+    const std::unique_ptr<CVarnelDlg> opened = openMainWindow();
+    if (!opened) return 1;
+    CVarnelDlg& window = *opened;
 
     double bestBatch = 1e9;
     double bestFloor = 1e9;

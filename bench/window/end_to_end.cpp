@@ -27,6 +27,7 @@
 #include "ui/AddFilesBatch.h"
 #include "ui/VarnelDlg.h"
 #include "win32/BenchSupport.h"
+#include "window/MainWindowBench.h"
 
 using namespace tessary;
 using namespace tessary::bench;
@@ -199,13 +200,9 @@ int main(int argc, char** argv) {
     SetCurrentDirectoryW(wide(root));
     const std::size_t memoryAtStart = privateBytes();
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
-    InitCommonControlsEx(&controls);
-    CVarnelDlg window(GetModuleHandleW(nullptr));
-    if (window.Create() == nullptr) {
-        std::fprintf(stderr, "the main window could not be created\n");
-        return 1;
-    }
+    const std::unique_ptr<CVarnelDlg> opened = openMainWindow();
+    if (!opened) return 1;
+    CVarnelDlg& window = *opened;
     const HWND hwnd = window.hwnd();
     FileListModel& model = window.model();
     double floor[kPhases] = {};

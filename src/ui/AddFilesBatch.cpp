@@ -48,6 +48,8 @@ void feedPaths(AddBatchState& state, const std::vector<std::u16string_view>& pat
             WaitForSingleObject(paused.get(), 10'000);
         }
     }
+    // The window reads no slot once its last group is built; none may outlive what it views.
+    state.queue.release();
 }
 
 struct DropFeed {
@@ -62,8 +64,6 @@ DWORD WINAPI feedDroppedFiles(void* argument) {
     const std::vector<std::u16string_view>& paths = dropped.paths();
     SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, paths.size(), kProgressStart);
     feedPaths(state, paths, kAddDropped);
-    // No slot may view the handle once it is unlocked.
-    state.queue.release();
     finishFeed(state, AddBatchKind::Drop);
     return 0;
 }
@@ -142,7 +142,6 @@ void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
             CDlgProgress2 progress(batch, AddBatchKind::Pick, &feedPickedFiles, &batch);
             progress.runBatch(mainWindow);
             std::vector<std::u16string>().swap(batch.picked);
-            batch.queue.release();
         }
     }
     batch.running = false;
@@ -158,7 +157,6 @@ void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& p
         DropFeed feed{&batch, drop};
         CDlgProgress progress(batch, AddBatchKind::Drop, &feedDroppedFiles, &feed);
         progress.runBatch(mainWindow);
-        batch.queue.release();
     }
     batch.running = false;
 }

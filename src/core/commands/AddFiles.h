@@ -37,7 +37,7 @@ class PathQueue {
     std::u16string_view at(std::uint32_t index) const {
         return slots_.empty() ? std::u16string_view() : slots_[index % slotCount_];
     }
-    // Lets go of the views once the batch has ended, before what they view goes away.
+    // Lets go of the views once a batch's rows are built, before what they view goes away.
     void release() { std::vector<std::u16string_view>().swap(slots_); }
 
   private:

@@ -132,8 +132,7 @@ bool OprRecords::decode(std::string_view body, std::size_t recordsExpected) {
     const std::size_t units = texts_.size();
     std::size_t at = 0;
     std::size_t recordStart = 0;
-    while (at < units) {
-        if (units - at < 2) break;
+    while (units - at >= 2) {
         const std::uint32_t length = texts_[at] | static_cast<std::uint32_t>(texts_[at + 1]) << 16;
         if (length > kOprMaxFieldUnits) return false;
         if (units - at - 2 < std::size_t{length} + 1) break;

@@ -121,9 +121,10 @@ class ChunkedOutput {
     void flushIfFull() {
         if (buffer_.size() >= kChunkBytes) flush();
     }
-    // False when any chunk was refused; nothing is handed on after a refusal.
+    // Hands on the rest with the checksum; false when any chunk was refused, after which
+    // nothing more was handed on.
     bool finish() {
-        flush();
+        crc_ = updateChecksum(crc_, buffer_);
         putU32(buffer_, crc_ ^ 0xFFFFFFFFu);
         if (ok_) ok_ = emit_(buffer_);
         return ok_;
