@@ -1,8 +1,8 @@
 // Scrolling the main window's file list under Wine: a list of 200,000 rows from top to bottom
-// page by page, against the floor of the same list with 20 rows, paged through as often. The list
-// is made a few rows high so that 20 rows span several pages; each page down moves the list and
+// page by page, against the floor of the same list with 20 rows, paged down and up as often. The
+// list is made a few rows high so that 20 rows span several pages; each page moves the list and
 // paints the rows that came into view (the list asks the model for their texts) in both cases,
-// so the ratio shows what the size of the list adds to a page.
+// which the run counts and compares, so the ratio shows what the size of the list adds to a page.
 // Usage: list_scroll [most pages] (the whole list unless a number of pages is given)
 
 #include <windows.h>
@@ -66,7 +66,7 @@ void pump() {
     }
 }
 
-// Turns one page; false when the list was at its end already.
+// Turns one page down; false when the list was at its end already.
 bool pageDown(HWND list) {
     const int top = ListView_GetTopIndex(list);
     SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
@@ -74,26 +74,79 @@ bool pageDown(HWND list) {
     return ListView_GetTopIndex(list) != top;
 }
 
-// From the top of the list page by page towards its end, at most `most` pages; the jump to the
-// top counts as a page, as it paints one. Returns the pages turned.
-int pageThrough(HWND list, int most) {
-    SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
-    UpdateWindow(list);
-    int pages = 1;
-    while (pages < most && pageDown(list)) ++pages;
-    return pages;
-}
-
-// The short list paged through again and again, until it has turned `pages` pages.
-void pageThroughRepeatedly(HWND list, int pages) {
-    for (int turned = 0; turned < pages;) turned += pageThrough(list, pages - turned);
-}
-
 // A main window holding `rows` rows, its list made kRowsPerPage rows high.
 struct ListUnderTest {
     std::unique_ptr<CVarnelDlg> window;
     HWND list = nullptr;
+    WNDPROC windowProc = nullptr;
+    long long cellsAsked = 0;  // cells the list asked the window for while painting
+    long long cellsTimed = 0;  // of those, the cells asked while timed
+    double seconds = 0;
 };
+
+// Counts the cells each list asks for, so that the run can show both lists painted alike.
+ListUnderTest* counted[2] = {};
+
+LRESULT CALLBACK countingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (ListUnderTest* t : counted) {
+        if (t == nullptr || t->window->hwnd() != window) continue;
+        if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_GETDISPINFOW) {
+            ++t->cellsAsked;
+        }
+        return CallWindowProcW(t->windowProc, window, message, wParam, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void countCells(ListUnderTest& t, int slot) {
+    counted[slot] = &t;
+    t.windowProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        t.window->hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&countingProc)));
+}
+
+// The two windows lie on each other: the one about to be paged is brought on top and painted
+// whole before its time starts, or the covered list would paint nothing.
+void bringOnTop(const ListUnderTest& t) {
+    SetWindowPos(t.window->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    UpdateWindow(t.window->hwnd());
+    pump();
+}
+
+template <typename Paging>
+void timePaging(ListUnderTest& t, Paging paging) {
+    const long long cellsBefore = t.cellsAsked;
+    t.seconds += seconds(paging);
+    t.cellsTimed += t.cellsAsked - cellsBefore;
+}
+
+// The long list: up to kChunkPages pages down from where it stands; returns the pages turned.
+int timeLongPages(ListUnderTest& t, int most) {
+    bringOnTop(t);
+    int turned = 0;
+    timePaging(t, [&] {
+        while (turned < most && pageDown(t.list)) ++turned;
+    });
+    return turned;
+}
+
+// The short list: `pages` pages down, each timed alone. Only whole pages are timed: a page whose
+// rows, and the row partly shown below them, exist, as on the long list. Before a page that is
+// not whole the list goes back to its top untimed, as a jump to the top repaints the whole list.
+// (Wine's list ignores SB_TOP in report view, so the first row is brought into view instead.)
+void timeShortPages(ListUnderTest& t, int pages) {
+    bringOnTop(t);
+    const int count = ListView_GetItemCount(t.list);
+    for (int turned = 0; turned < pages;) {
+        const int perPage = ListView_GetCountPerPage(t.list);
+        if (ListView_GetTopIndex(t.list) + 2 * perPage + 1 > count) {
+            ListView_EnsureVisible(t.list, 0, FALSE);
+            UpdateWindow(t.list);
+            continue;
+        }
+        timePaging(t, [&] { pageDown(t.list); });
+        ++turned;
+    }
+}
 
 ListUnderTest open(int rows) {
     ListUnderTest t;
@@ -136,23 +189,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("rows per page: %d\n", ListView_GetCountPerPage(longList.list));
+    countCells(longList, 0);
+    countCells(shortList, 1);
 
     // The long list is paged through once, a chunk at a time, each chunk followed by as many
     // pages of the short list: a machine that slows down meanwhile slows both alike.
-    SendMessageW(longList.list, WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
-    UpdateWindow(longList.list);
-    double longSeconds = 0;
-    double shortSeconds = 0;
     int pages = 0;
-    for (bool more = true; more && pages < mostPages;) {
-        int chunk = 0;
-        longSeconds += seconds([&] {
-            while (chunk < kChunkPages && pages + chunk < mostPages &&
-                   (more = pageDown(longList.list))) {
-                ++chunk;
-            }
-        });
-        shortSeconds += seconds([&] { pageThroughRepeatedly(shortList.list, chunk); });
+    while (pages < mostPages) {
+        const int chunk = timeLongPages(longList, std::min(kChunkPages, mostPages - pages));
+        if (chunk == 0) break;
+        timeShortPages(shortList, chunk);
         pages += chunk;
     }
     const int top = ListView_GetTopIndex(longList.list);
@@ -160,12 +206,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the long list did not reach its end (top row %d)\n", top);
         return 1;
     }
+    const double longCells = static_cast<double>(longList.cellsTimed) / pages;
+    const double shortCells = static_cast<double>(shortList.cellsTimed) / pages;
     std::printf("%d pages: 200,000 rows %.1f us/page, 20 rows %.1f us/page\n", pages,
-                longSeconds / pages * 1e6, shortSeconds / pages * 1e6);
+                longList.seconds / pages * 1e6, shortList.seconds / pages * 1e6);
+    std::printf("cells painted per page: 200,000 rows %.1f, 20 rows %.1f\n", longCells, shortCells);
+    // A floor that paints less than the measured list is no floor.
+    if (shortCells < 0.95 * longCells) {
+        std::fprintf(stderr, "the 20-row list painted fewer cells per page than the long one\n");
+        return 1;
+    }
     std::printf("scroll 200,000 rows: %.2f x the 20-row floor per page (goal 1.5)\n",
-                longSeconds / shortSeconds);
+                longList.seconds / shortList.seconds);
 
-    for (ListUnderTest* t : {&longList, &shortList}) DestroyWindow(t->window->hwnd());
+    for (ListUnderTest* t : {&longList, &shortList}) {
+        SetWindowLongPtrW(t->window->hwnd(), GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(t->windowProc));
+        DestroyWindow(t->window->hwnd());
+    }
     pump();
     longList = {};
     shortList = {};

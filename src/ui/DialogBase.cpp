@@ -5,10 +5,6 @@
 namespace tessary {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x7E55;
-// The control object of a subclassed control, found from its handle (for reflected messages).
-constexpr wchar_t kControlProperty[] = L"Tessary.Control";
-
 // Messages whose result the dialog procedure returns directly instead of through DWLP_MSGRESULT.
 bool returnsResultDirectly(UINT message) {
     switch (message) {
@@ -194,26 +190,45 @@ INT_PTR CALLBACK DialogBase::dialogProc(HWND window, UINT message, WPARAM wParam
 SubclassedControl::~SubclassedControl() { detach(); }
 
 bool SubclassedControl::attach(HWND control) {
-    if (control == nullptr || hwnd_ != nullptr || fromHandle(control) != nullptr) return false;
-    if (!SetWindowSubclass(control, &SubclassedControl::subclassProc, kSubclassId,
-                           reinterpret_cast<DWORD_PTR>(this))) {
+    if (control == nullptr || hwnd_ != nullptr || linkOf(control) != nullptr) return false;
+    auto* link = new Link{this, nullptr};
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link));
+    link->original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedControl::controlProc)));
+    if (link->original == nullptr) {
+        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
+        delete link;
         return false;
     }
-    SetPropW(control, kControlProperty, this);
     hwnd_ = control;
+    link_ = link;
     return true;
 }
 
 void SubclassedControl::detach() {
     if (hwnd_ == nullptr) return;
-    RemoveWindowSubclass(hwnd_, &SubclassedControl::subclassProc, kSubclassId);
-    RemovePropW(hwnd_, kControlProperty);
+    const auto ours = reinterpret_cast<LONG_PTR>(&SubclassedControl::controlProc);
+    if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == ours) {
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link_->original));
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        delete link_;
+    } else {
+        // Another procedure came after ours and still calls it: ours stays in the chain and
+        // passes everything on until the control is destroyed.
+        link_->control = nullptr;
+    }
     hwnd_ = nullptr;
+    link_ = nullptr;
+}
+
+SubclassedControl::Link* SubclassedControl::linkOf(HWND control) {
+    return reinterpret_cast<Link*>(GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
 SubclassedControl* SubclassedControl::fromHandle(HWND control) {
     if (control == nullptr) return nullptr;
-    return static_cast<SubclassedControl*>(GetPropW(control, kControlProperty));
+    const Link* link = linkOf(control);
+    return link != nullptr ? link->control : nullptr;
 }
 
 std::optional<LRESULT> SubclassedControl::onReflected(UINT, WPARAM, LPARAM) { return std::nullopt; }
@@ -221,19 +236,27 @@ std::optional<LRESULT> SubclassedControl::onReflected(UINT, WPARAM, LPARAM) { re
 std::optional<LRESULT> SubclassedControl::onMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
 
 LRESULT SubclassedControl::callDefault(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return CallWindowProcW(link_->original, hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK SubclassedControl::subclassProc(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam, UINT_PTR, DWORD_PTR refData) {
-    auto* self = reinterpret_cast<SubclassedControl*>(refData);
+LRESULT CALLBACK SubclassedControl::controlProc(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam) {
+    Link* link = linkOf(window);
+    if (link == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        const LRESULT r = DefSubclassProc(window, message, wParam, lParam);
-        self->detach();
-        return r;
+        const WNDPROC original = link->original;
+        if (link->control != nullptr) link->control->detach();
+        if (linkOf(window) == link) {
+            // Left in the chain by a later procedure: the link goes with the control.
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            delete link;
+        }
+        return CallWindowProcW(original, window, message, wParam, lParam);
     }
-    if (std::optional<LRESULT> r = self->onMessage(message, wParam, lParam)) return *r;
-    return DefSubclassProc(window, message, wParam, lParam);
+    if (link->control != nullptr) {
+        if (std::optional<LRESULT> r = link->control->onMessage(message, wParam, lParam)) return *r;
+    }
+    return CallWindowProcW(link->original, window, message, wParam, lParam);
 }
 
 // --- window helpers -----------------------------------------------------------------------------

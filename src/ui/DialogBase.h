@@ -100,8 +100,11 @@ class DialogBase {
     std::unordered_map<UINT, std::function<void(UINT)>> commands_;
 };
 
-// Attaches to an existing control (usually one from a dialog template) by subclassing it, and
-// sees its messages first. Detaches when the control is destroyed or the object goes away.
+// Attaches to an existing control (usually one from a dialog template) by replacing its window
+// procedure, and sees its messages first. Detaches when the control is destroyed or the object
+// goes away. The control's user data is the link to the object: the common controls' subclass
+// call would look its data up in the window's properties on every message, which under Wine is a
+// round trip to the server each time.
 class SubclassedControl {
   public:
     SubclassedControl() = default;
@@ -127,9 +130,16 @@ class SubclassedControl {
     LRESULT callDefault(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR refData);
+    // Lives as long as the replaced procedure is in the control's chain: a procedure put in
+    // after ours keeps calling ours, which then only passes messages on.
+    struct Link {
+        SubclassedControl* control;
+        WNDPROC original;
+    };
+    static Link* linkOf(HWND control);
+    static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    Link* link_ = nullptr;
 };
 
 // A UTF-16 text as the platform's wide characters, valid as long as the text.

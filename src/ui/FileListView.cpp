@@ -51,20 +51,21 @@ void FileListView::attach(HWND list) {
     header_.resetColumns(model_.columnCount());
     header_.hideColumn(ColOriginalName);
     header_.hideColumn(ColFullPath);
-    // The list would size a column itself on a divider double click; ours measures the rows.
-    SetWindowSubclass(list, &FileListView::listProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (listControl_.hwnd() != list) {
+        listControl_.detach();
+        listControl_.attach(list);
+    }
 }
 
-LRESULT CALLBACK FileListView::listProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
+std::optional<LRESULT> FileListView::ListControl::onMessage(UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_NOTIFY) {
         const auto& header = *reinterpret_cast<NMHEADERW*>(lParam);
         if (header.hdr.code == HDN_DIVIDERDBLCLICKW || header.hdr.code == HDN_DIVIDERDBLCLICKA) {
-            reinterpret_cast<FileListView*>(self)->fitColumnToText(header.iItem);
+            view_.fitColumnToText(header.iItem);
             return 0;
         }
     }
-    return DefSubclassProc(list, message, wParam, lParam);
+    return std::nullopt;
 }
 
 void FileListView::fitColumnToText(int column) {

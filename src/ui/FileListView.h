@@ -61,8 +61,18 @@ class FileListView {
     void openContextMenu(const NMHDR& click, HWND owner, const MenuState& state) const;
 
   private:
-    static LRESULT CALLBACK listProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    // The list control itself, seen first for the header's divider double click: the list
+    // would size the column itself, ours measures the rows.
+    class ListControl : public SubclassedControl {
+      public:
+        explicit ListControl(FileListView& view) : view_(view) {}
+
+      protected:
+        std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+      private:
+        FileListView& view_;
+    };
     // A divider double click: the column as wide as its widest text.
     void fitColumnToText(int column);
 
@@ -71,6 +81,7 @@ class FileListView {
     // costs a round trip to the window server under Wine.
     HWND list_ = nullptr;
     HWND headerHandle_ = nullptr;
+    ListControl listControl_{*this};
     CHeaderCtrlEx header_;
     SortOrder sortOrder_;
     Win32Collator collator_;

@@ -233,5 +233,66 @@ TEST_F(Controls, TipPanelHidesAndEmptiesOnItsTimer) {
     EXPECT_EQ(uitest::windowText(item(kTip)), L"");
 }
 
+// A control object that counts the messages it sees.
+class CountingControl : public SubclassedControl {
+  public:
+    int seen = 0;
+
+  protected:
+    std::optional<LRESULT> onMessage(UINT message, WPARAM, LPARAM) override {
+        if (message == WM_USER) ++seen;
+        return std::nullopt;
+    }
+};
+
+WNDPROC laterOriginal = nullptr;
+int laterSeen = 0;
+LRESULT CALLBACK laterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER) ++laterSeen;
+    return CallWindowProcW(laterOriginal, window, message, wParam, lParam);
+}
+
+TEST_F(Controls, SubclassedControlLeavesTheChainWhole) {
+    const HWND tip = item(kTip);
+    const LONG_PTR staticProc = GetWindowLongPtrW(tip, GWLP_WNDPROC);
+    {
+        CountingControl control;
+        ASSERT_TRUE(control.attach(tip));
+        CountingControl second;
+        EXPECT_FALSE(second.attach(tip)) << "one object per control";
+        EXPECT_EQ(SubclassedControl::fromHandle(tip), &control);
+        SendMessageW(tip, WM_USER, 0, 0);
+        EXPECT_EQ(control.seen, 1);
+        SetWindowTextW(tip, L"文字");
+        EXPECT_EQ(uitest::windowText(tip), L"文字") << "the control's own procedure still runs";
+    }
+    // Detached on top of the chain: the control has its own procedure back.
+    EXPECT_EQ(GetWindowLongPtrW(tip, GWLP_WNDPROC), staticProc);
+    EXPECT_EQ(SubclassedControl::fromHandle(tip), nullptr);
+
+    // A procedure put in after ours: detaching leaves ours in place, passing messages on, until
+    // the control is destroyed.
+    {
+        CountingControl control;
+        ASSERT_TRUE(control.attach(tip));
+        laterOriginal = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(tip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&laterProc)));
+        SendMessageW(tip, WM_USER, 0, 0);
+        EXPECT_EQ(control.seen, 1);
+    }
+    laterSeen = 0;
+    SendMessageW(tip, WM_USER, 0, 0);
+    EXPECT_EQ(laterSeen, 1);
+    EXPECT_EQ(SubclassedControl::fromHandle(tip), nullptr);
+    SetWindowTextW(tip, L"再");
+    EXPECT_EQ(uitest::windowText(tip), L"再");
+
+    // Destroyed while attached: the object lets go of it.
+    CountingControl control;
+    ASSERT_TRUE(control.attach(item(kButton)));
+    DestroyWindow(item(kButton));
+    EXPECT_EQ(control.hwnd(), nullptr);
+}
+
 }  // namespace
 }  // namespace tessary
