@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "commands/ListCommands.h"
 #include "core/RecordsTestSupport.h"
 #include "platform/SystemServices.h"
@@ -247,13 +250,44 @@ TEST(Export, BytesAreThoseOfConvertingTheWholeTextAtOnce) {
         u"€ ・ ～ 〇 ㈠",
         std::u16string(u"nul\0inside", 11),
     };
+    // Runs of ASCII are copied several characters at a time: one other character at every
+    // place of a run of 17.
+    std::vector<std::u16string> runs(std::begin(names), std::end(names));
+    for (std::size_t at = 0; at <= 17; ++at) {
+        std::u16string run(17, u'a');
+        run.insert(at, u"图");
+        runs.push_back(run);
+    }
     std::u16string whole;
-    for (const std::u16string& name : names) {
+    for (const std::u16string& name : runs) {
         const int row = model.insertRow(model.rowCount(), name);
         model.setText(row, ColPath, u"D:\\音乐\\");
         whole += exportLine(model, row) + u"\r\n";
     }
     EXPECT_EQ(exportFileBytes(model, *codePage), codePage->encode(whole));
+}
+
+// Every character as "<hex>": more bytes than any real code page takes for one.
+class WideCodePage : public AnsiCodePage {
+  public:
+    std::string encode(std::u16string_view text) const override {
+        std::string bytes;
+        for (char16_t c : text) bytes += "<" + std::to_string(static_cast<int>(c)) + ">";
+        return bytes;
+    }
+    std::u16string decode(std::string_view) const override { return {}; }
+    unsigned number() const override { return 1; }
+};
+
+TEST(Export, CharactersOfManyBytesAreWrittenWhole) {
+    const WideCodePage codePage;
+    FileListModel model = FileListModel::withStandardColumns();
+    std::u16string whole;
+    for (int row = 0; row < 50; ++row) {
+        model.insertRow(row, std::u16string(static_cast<std::size_t>(row * 7), u'长') + u".mp3");
+        whole += exportLine(model, row) + u"\r\n";
+    }
+    EXPECT_EQ(exportFileBytes(model, codePage), codePage.encode(whole));
 }
 
 TEST(Export, WritesTheFileAndCountsTheRecords) {

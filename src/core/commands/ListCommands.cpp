@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "commands/MemoEncoder.h"
 #include "disk/RenameOutcome.h"
 #include "model/NumberText.h"
 
@@ -163,68 +164,7 @@ std::u16string exportLine(const FileListModel& model, int row) {
 
 namespace {
 
-// Converts text to the code page one character at a time, remembering each character's bytes:
-// a list has few distinct characters, so the code page is asked only a few hundred times
-// instead of once per character. The code page has no shift states, so the bytes are those of
-// converting the whole text at once; surrogate pairs are converted as pairs.
-class MemoEncoder {
-  public:
-    explicit MemoEncoder(const AnsiCodePage& codePage) : codePage_(codePage), memo_(0x10000) {
-        std::u16string ascii(0x80, u'\0');
-        std::string identity(0x80, '\0');
-        for (int c = 0; c < 0x80; ++c) {
-            ascii[c] = static_cast<char16_t>(c);
-            identity[c] = static_cast<char>(c);
-        }
-        asciiIsItself_ = codePage_.encode(ascii) == identity;
-    }
-
-    void append(std::string& out, std::u16string_view text) {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const char16_t c = text[i];
-            if (c < 0x80 && asciiIsItself_) {
-                out.push_back(static_cast<char>(c));
-                continue;
-            }
-            if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                text[i + 1] < 0xE000) {
-                out += codePage_.encode(text.substr(i, 2));
-                ++i;
-                continue;
-            }
-            Memo& m = memo_[c];
-            if (m.length == kUnknown) {
-                const std::string bytes = codePage_.encode(std::u16string_view(&c, 1));
-                m.length = bytes.size() <= sizeof m.bytes ? static_cast<std::uint8_t>(bytes.size())
-                                                          : kTooLong;
-                if (m.length != kTooLong) bytes.copy(m.bytes, bytes.size());
-            }
-            if (m.length == kTooLong) {
-                out += codePage_.encode(std::u16string_view(&c, 1));
-            } else {
-                out.append(m.bytes, m.length);
-            }
-        }
-    }
-
-  private:
-    static constexpr std::uint8_t kUnknown = 0xFF;
-    static constexpr std::uint8_t kTooLong = 0xFE;
-    struct Memo {
-        std::uint8_t length = kUnknown;
-        char bytes[3] = {};
-    };
-
-    const AnsiCodePage& codePage_;
-    std::vector<Memo> memo_;
-    bool asciiIsItself_ = false;
-};
-
-}  // namespace
-
-namespace {
-
-void appendEncodedLine(MemoEncoder& encoder, std::string& out, const FileListModel& model,
+void appendEncodedLine(MemoEncoder& encoder, EncodedBytes& out, const FileListModel& model,
                        int row) {
     bool first = true;
     for (int column : kExportColumns) {
@@ -238,12 +178,12 @@ void appendEncodedLine(MemoEncoder& encoder, std::string& out, const FileListMod
 }  // namespace
 
 std::string exportFileBytes(const FileListModel& model, const AnsiCodePage& codePage) {
-    std::string bytes;
+    EncodedBytes bytes;
     MemoEncoder encoder(codePage);
     for (int row = 0; row < model.rowCount(); ++row) {
         appendEncodedLine(encoder, bytes, model, row);
     }
-    return bytes;
+    return std::string(bytes.view());
 }
 
 std::u16string exportDoneMessage(std::u16string_view path, int rows) {
@@ -261,9 +201,14 @@ CommandEffects exportList(const FileListModel& model, FileSystem& fs, const Ansi
     // Written a chunk at a time: a list of 200,000 rows never has its whole file in memory.
     BufferedFileWriter file(fs, path);
     MemoEncoder encoder(codePage);
+    EncodedBytes chunk;
     for (int row = 0; row < model.rowCount() && file.opened(); ++row) {
-        appendEncodedLine(encoder, file.buffer(), model, row);
-        file.flushIfFull();
+        appendEncodedLine(encoder, chunk, model, row);
+        if (chunk.view().size() >= BufferedFileWriter::kChunkBytes || row + 1 == model.rowCount()) {
+            file.buffer().append(chunk.view());
+            file.flushIfFull();
+            chunk.clear();
+        }
     }
     if (file.finish()) {
         effects.message = exportDoneMessage(path, model.rowCount());
