@@ -44,8 +44,8 @@ class TypicalFiles final : public FileSystem {
     std::optional<FileIdentity> identify(std::u16string_view) const override { return {}; }
     bool removeFile(std::u16string_view) override { return false; }
     std::unique_ptr<FileSink> createFile(std::u16string_view) override { return nullptr; }
-    std::optional<std::string> readFile(std::u16string_view, std::size_t) const override {
-        return {};
+    bool readFileInto(std::u16string_view, std::size_t, ReadTarget&) const override {
+        return false;
     }
 };
 

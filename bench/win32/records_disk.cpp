@@ -264,9 +264,8 @@ int main(int argc, char** argv) {
                                      recordBytes.size();
                              }));
         recordRead = std::min(recordRead, seconds([&] {
-                                  const auto bytes = fs.readFile(recordPath, kOprMaxFileBytes);
-                                  const auto content = bytes ? decodeOpr(*bytes) : std::nullopt;
-                                  readRecords = content ? content->records.size() : 0;
+                                  const OprFileRead read = readOprFile(fs, recordPath);
+                                  readRecords = read.content ? read.content->records.size() : 0;
                               }));
         // Where the read's time goes: decoding the bytes already in memory.
         recordDecode =

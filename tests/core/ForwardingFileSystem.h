@@ -27,9 +27,9 @@ class ForwardingFileSystem : public FileSystem {
     std::unique_ptr<FileSink> createFile(std::u16string_view path) override {
         return fs_.createFile(path);
     }
-    std::optional<std::string> readFile(std::u16string_view path,
-                                        std::size_t maxBytes) const override {
-        return fs_.readFile(path, maxBytes);
+    bool readFileInto(std::u16string_view path, std::size_t maxBytes,
+                      ReadTarget& target) const override {
+        return fs_.readFileInto(path, maxBytes, target);
     }
 
   private:

@@ -128,10 +128,18 @@ TEST(OprFile, ReaderOnDamagedOrForeignFiles) {
          header(1) + field(u"C:\\") + field(std::u16string(u"a\0b", 3)) + field(u"b.txt"), false,
          0},
     };
+    // The bytes in memory and the same bytes read straight from a file come out alike.
+    MemoryFileSystem fs;
+    fs.addFolder(u"C:\\d");
+    char16_t letter = u'a';
     for (const Case& c : cases) {
-        const auto content = decodeOpr(c.bytes);
-        EXPECT_EQ(content.has_value(), c.valid) << c.what;
-        if (content) {
+        const std::u16string path = u"C:\\d\\" + std::u16string(1, letter++) + u".opr";
+        ASSERT_TRUE(fs.addFile(path, c.bytes));
+        const OprFileRead read = readOprFile(fs, path);
+        EXPECT_TRUE(read.opened) << c.what;
+        for (const std::optional<OprContent>& content : {decodeOpr(c.bytes), read.content}) {
+            EXPECT_EQ(content.has_value(), c.valid) << c.what;
+            if (!content) continue;
             EXPECT_EQ(content->records.size(), c.records) << c.what;
             EXPECT_EQ(content->time, kTime) << c.what;
             if (!content->records.empty()) {
@@ -140,6 +148,7 @@ TEST(OprFile, ReaderOnDamagedOrForeignFiles) {
             }
         }
     }
+    EXPECT_FALSE(readOprFile(fs, u"C:\\d\\missing.opr").opened);
 }
 
 TEST(SaveOperationRecord, EmptyListIsRefusedWithTheMessageBox) {

@@ -93,11 +93,10 @@ RestoreLoad restoreRowsFromContent(const FileSystem& fs, const OprContent& conte
 }
 
 RestoreLoad loadRestoreRows(const FileSystem& fs, std::u16string_view path) {
-    const std::optional<std::string> bytes = fs.readFile(path, kOprMaxFileBytes);
-    if (!bytes) return invalidLoad(u"提示：无法打开操作记录文件 " + std::u16string(path));
-    const std::optional<OprContent> content = decodeOpr(*bytes);
-    if (!content) return invalidLoad(kOprInvalidFileMessage);
-    return restoreRowsFromContent(fs, *content);
+    const OprFileRead read = readOprFile(fs, path);
+    if (!read.opened) return invalidLoad(u"提示：无法打开操作记录文件 " + std::u16string(path));
+    if (!read.content) return invalidLoad(kOprInvalidFileMessage);
+    return restoreRowsFromContent(fs, *read.content);
 }
 
 RestoreRun restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,

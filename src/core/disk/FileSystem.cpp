@@ -15,6 +15,20 @@ bool FileSystem::writeFile(std::u16string_view path, std::string_view bytes) {
     return sink->finish() && written;
 }
 
+std::optional<std::string> FileSystem::readFile(std::u16string_view path,
+                                                std::size_t maxBytes) const {
+    struct StringTarget final : ReadTarget {
+        std::string bytes;
+        char* room(std::size_t size) override {
+            bytes.resize(size);
+            return bytes.data();
+        }
+        void read(std::size_t size) override { bytes.resize(size); }
+    } target;
+    if (!readFileInto(path, maxBytes, target)) return std::nullopt;
+    return std::move(target.bytes);
+}
+
 BufferedFileWriter::BufferedFileWriter(FileSystem& fs, std::u16string_view path)
     : sink_(fs.createFile(path)) {
     if (sink_) buffer_.reserve(kChunkBytes + kChunkBytes / 4);

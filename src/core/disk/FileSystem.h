@@ -92,10 +92,22 @@ class FileSystem {
     // Creates the file, replacing an old one, and writes `bytes`; false when any step failed.
     bool writeFile(std::u16string_view path, std::string_view bytes);
 
-    // The whole content of a file; nothing when it cannot be opened or read, or when it is
-    // larger than `maxBytes`.
-    virtual std::optional<std::string> readFile(std::u16string_view path,
-                                                std::size_t maxBytes) const = 0;
+    // Where a read puts a file's bytes, so that a reader can take them straight into the
+    // memory that keeps them (a file of 36 MB is then not held twice).
+    class ReadTarget {
+      public:
+        virtual ~ReadTarget() = default;
+        // Room for the `bytes` the file holds when it is opened.
+        virtual char* room(std::size_t bytes) = 0;
+        // How many were read: fewer when the file got shorter meanwhile.
+        virtual void read(std::size_t bytes) = 0;
+    };
+    // Reads the whole file into the target; false when it cannot be opened or read, or when it
+    // is larger than `maxBytes`.
+    virtual bool readFileInto(std::u16string_view path, std::size_t maxBytes,
+                              ReadTarget& target) const = 0;
+    // The whole content of a file; nothing when readFileInto() fails.
+    std::optional<std::string> readFile(std::u16string_view path, std::size_t maxBytes) const;
 };
 
 // Gathers what a command writes into a buffer of about one chunk and hands every full buffer

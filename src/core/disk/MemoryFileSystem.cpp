@@ -343,12 +343,14 @@ std::unique_ptr<FileSink> MemoryFileSystem::createFile(std::u16string_view path)
     return std::make_unique<Sink>(*this, p.key);
 }
 
-std::optional<std::string> MemoryFileSystem::readFile(std::u16string_view path,
-                                                      std::size_t maxBytes) const {
+bool MemoryFileSystem::readFileInto(std::u16string_view path, std::size_t maxBytes,
+                                    ReadTarget& target) const {
     const Parsed p = parse(path);
     const Entry* e = p.error == Parsed::Error::None ? find(p.key) : nullptr;
-    if (!e || e->isFolder || e->heldOpen || e->content.size() > maxBytes) return std::nullopt;
-    return e->content;
+    if (!e || e->isFolder || e->heldOpen || e->content.size() > maxBytes) return false;
+    e->content.copy(target.room(e->content.size()), e->content.size());
+    target.read(e->content.size());
+    return true;
 }
 
 }  // namespace tessary

@@ -55,8 +55,8 @@ class MemoryFileSystem final : public FileSystem {
     bool removeFile(std::u16string_view path) override;
     std::optional<FileIdentity> identify(std::u16string_view path) const override;
     std::unique_ptr<FileSink> createFile(std::u16string_view path) override;
-    std::optional<std::string> readFile(std::u16string_view path,
-                                        std::size_t maxBytes) const override;
+    bool readFileInto(std::u16string_view path, std::size_t maxBytes,
+                      ReadTarget& target) const override;
 
   private:
     class Sink;

@@ -11,6 +11,7 @@ namespace {
 constexpr char16_t kMagic[] = u"OPRECFILE";
 constexpr std::size_t kMagicUnits = 9;
 constexpr std::size_t kHeaderBytes = 2 * kMagicUnits + 4 + 16;
+constexpr std::size_t kHeaderUnits = kHeaderBytes / 2;
 
 // Appends little-endian values to a byte string; texts are copied as a block on little-endian
 // machines.
@@ -50,33 +51,57 @@ void writeHeader(Writer& out, std::uint32_t rows, const SavingTime& time) {
     }
 }
 
-// Reads little-endian values from a byte string, never past its end.
-class Reader {
-  public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
-
-    std::size_t left() const { return bytes_.size() - at_; }
-
-    bool u16(std::uint16_t& v) {
-        if (left() < 2) return false;
-        v = static_cast<std::uint16_t>(byte(0) | byte(1) << 8);
-        at_ += 2;
-        return true;
+// The little-endian units of a file's bytes; an odd last byte is no unit.
+std::u16string unitsOfBytes(std::string_view bytes) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(units.data(), bytes.data(), 2 * units.size());
+    } else {
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                             static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+        }
     }
+    return units;
+}
 
-    bool u32(std::uint32_t& v) {
-        if (left() < 4) return false;
-        v = byte(0) | byte(1) << 8 | byte(2) << 16 | static_cast<std::uint32_t>(byte(3)) << 24;
-        at_ += 4;
-        return true;
+// A file read straight into its units.
+class UnitsTarget final : public FileSystem::ReadTarget {
+  public:
+    explicit UnitsTarget(std::u16string& units) : units_(units) {}
+    char* room(std::size_t bytes) override {
+        units_.resize((bytes + 1) / 2);
+        return reinterpret_cast<char*>(units_.data());
+    }
+    void read(std::size_t bytes) override {
+        units_.resize(bytes / 2);
+        if constexpr (std::endian::native != std::endian::little) {
+            for (char16_t& unit : units_) unit = static_cast<char16_t>(unit >> 8 | unit << 8);
+        }
     }
 
   private:
-    std::uint32_t byte(std::size_t i) const { return static_cast<unsigned char>(bytes_[at_ + i]); }
-
-    std::string_view bytes_;
-    std::size_t at_ = 0;
+    std::u16string& units_;
 };
+
+std::optional<OprContent> decodeOprUnits(std::u16string units) {
+    if (units.size() < kHeaderUnits) return std::nullopt;
+    if (std::u16string_view(units).substr(0, kMagicUnits) != kMagic) return std::nullopt;
+    OprContent content;
+    std::size_t at = kMagicUnits;
+    content.headerRowCount = units[at] | static_cast<std::uint32_t>(units[at + 1]) << 16;
+    at += 2;
+    SavingTime& t = content.time;
+    for (std::uint16_t* v : {&t.year, &t.month, &t.dayOfWeek, &t.day, &t.hour, &t.minute, &t.second,
+                             &t.milliseconds}) {
+        *v = units[at++];
+    }
+    // The header's row count is not trusted: records are read until the units end.
+    if (!content.records.adopt(std::move(units), kHeaderUnits, content.headerRowCount)) {
+        return std::nullopt;
+    }
+    return content;
+}
 
 constexpr int kListColumns[] = {ColPath, ColOriginalName, ColFileName};
 
@@ -114,23 +139,15 @@ std::vector<OprRecord> OprRecords::owned() const {
     return records;
 }
 
-bool OprRecords::decode(std::string_view body, std::size_t recordsExpected) {
-    // The body is copied whole as UTF-16 units, lengths and terminators too; the fields are
-    // the stretches between them.
-    texts_.assign(body.size() / 2, u'\0');
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(texts_.data(), body.data(), 2 * texts_.size());
-    } else {
-        for (std::size_t i = 0; i < texts_.size(); ++i) {
-            texts_[i] = static_cast<char16_t>(static_cast<unsigned char>(body[2 * i]) |
-                                              static_cast<unsigned char>(body[2 * i + 1]) << 8);
-        }
-    }
+bool OprRecords::adopt(std::u16string fileUnits, std::size_t from, std::size_t recordsExpected) {
+    // The units are kept whole, lengths and terminators too; the fields are the stretches
+    // between them.
+    texts_ = std::move(fileUnits);
     fields_.clear();
     // A record takes nine units at the least; the count never sizes the table beyond that.
-    fields_.reserve(3 * std::min(recordsExpected, texts_.size() / 9));
+    fields_.reserve(3 * std::min(recordsExpected, (texts_.size() - from) / 9));
     const std::size_t units = texts_.size();
-    std::size_t at = 0;
+    std::size_t at = from;
     std::size_t recordStart = 0;
     while (units - at >= 2) {
         const std::uint32_t length = texts_[at] | static_cast<std::uint32_t>(texts_[at + 1]) << 16;
@@ -183,25 +200,16 @@ std::vector<OprRecord> oprRecordsOfList(const FileListModel& model) {
 }
 
 std::optional<OprContent> decodeOpr(std::string_view bytes) {
-    if (bytes.size() < kHeaderBytes) return std::nullopt;
-    Reader in(bytes);
-    for (std::size_t i = 0; i < kMagicUnits; ++i) {
-        std::uint16_t unit = 0;
-        in.u16(unit);
-        if (unit != kMagic[i]) return std::nullopt;
-    }
-    OprContent content;
-    in.u32(content.headerRowCount);
-    SavingTime& t = content.time;
-    for (std::uint16_t* v : {&t.year, &t.month, &t.dayOfWeek, &t.day, &t.hour, &t.minute, &t.second,
-                             &t.milliseconds}) {
-        in.u16(*v);
-    }
-    // The header's row count is not trusted: records are read until the bytes end.
-    if (!content.records.decode(bytes.substr(kHeaderBytes), content.headerRowCount)) {
-        return std::nullopt;
-    }
-    return content;
+    return decodeOprUnits(unitsOfBytes(bytes));
+}
+
+OprFileRead readOprFile(const FileSystem& fs, std::u16string_view path) {
+    std::u16string units;
+    UnitsTarget target(units);
+    OprFileRead result;
+    result.opened = fs.readFileInto(path, kOprMaxFileBytes, target);
+    if (result.opened) result.content = decodeOprUnits(std::move(units));
+    return result;
 }
 
 bool writeOprOfList(const FileListModel& model, FileSystem& fs, std::u16string_view path,

@@ -69,9 +69,10 @@ class OprRecords {
     // Copies of every record, as a list of them would hold them.
     std::vector<OprRecord> owned() const;
 
-    // Replaces the records with those of the bytes that follow a file's header; false when they
-    // are damaged. A record cut short by the end of the bytes is dropped.
-    bool decode(std::string_view body, std::size_t recordsExpected);
+    // Replaces the records with those of a file's units from `from` on (after its header),
+    // keeping the units as the records' texts; false when they are damaged. A record cut short
+    // by the end of the units is dropped.
+    bool adopt(std::u16string units, std::size_t from, std::size_t recordsExpected);
 
   private:
     struct Field {
@@ -128,6 +129,14 @@ std::vector<OprRecord> oprRecordsOfList(const FileListModel& model);
 // longer than kOprMaxFieldUnits or its terminator is not zero. A record cut short by the end
 // of the file is dropped; the records before it are kept.
 std::optional<OprContent> decodeOpr(std::string_view bytes);
+
+// Reads the record file at `path` straight into its records' texts, as decodeOpr() reads its
+// bytes; `opened` is false when the file could not be read at all (or is over kOprMaxFileBytes).
+struct OprFileRead {
+    bool opened = false;
+    std::optional<OprContent> content;
+};
+OprFileRead readOprFile(const FileSystem& fs, std::u16string_view path);
 
 // Writes the list to `path` with the saving time `now`, a chunk at a time. False when it was
 // not written whole; a list with a field the reader would refuse leaves no file behind.

@@ -199,26 +199,27 @@ std::unique_ptr<FileSink> PosixFileSystem::createFile(std::u16string_view path) 
     return std::make_unique<PosixFileSink>(fd, std::move(file));
 }
 
-std::optional<std::string> PosixFileSystem::readFile(std::u16string_view path,
-                                                     std::size_t maxBytes) const {
-    if (hasNul(path)) return std::nullopt;
+bool PosixFileSystem::readFileInto(std::u16string_view path, std::size_t maxBytes,
+                                   ReadTarget& target) const {
+    if (hasNul(path)) return false;
     Descriptor file(::open(native(path).c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         static_cast<std::uint64_t>(info.st_size) > maxBytes) {
-        return std::nullopt;
+        return false;
     }
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    const auto size = static_cast<std::size_t>(info.st_size);
+    char* bytes = target.room(size);
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+    while (done < size) {
+        const ssize_t got = ::read(file.get(), bytes + done, size - done);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return std::nullopt;
+        if (got < 0) return false;
         if (got == 0) break;  // the file got shorter while we read it
         done += static_cast<std::size_t>(got);
     }
-    bytes.resize(done);
-    return bytes;
+    target.read(done);
+    return true;
 }
 
 }  // namespace tessary

@@ -18,8 +18,8 @@ class PosixFileSystem final : public FileSystem {
     bool pathTooLong(std::u16string_view folder, std::u16string_view name) const override;
     bool removeFile(std::u16string_view path) override;
     std::unique_ptr<FileSink> createFile(std::u16string_view path) override;
-    std::optional<std::string> readFile(std::u16string_view path,
-                                        std::size_t maxBytes) const override;
+    bool readFileInto(std::u16string_view path, std::size_t maxBytes,
+                      ReadTarget& target) const override;
 };
 
 // The outcome of a failed rename from its errno.

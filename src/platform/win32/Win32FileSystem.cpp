@@ -244,30 +244,30 @@ std::unique_ptr<FileSink> Win32FileSystem::createFile(std::u16string_view path) 
     return std::make_unique<Win32FileSink>(file);
 }
 
-std::optional<std::string> Win32FileSystem::readFile(std::u16string_view path,
-                                                     std::size_t maxBytes) const {
-    if (hasNul(path)) return std::nullopt;
+bool Win32FileSystem::readFileInto(std::u16string_view path, std::size_t maxBytes,
+                                   ReadTarget& target) const {
+    if (hasNul(path)) return false;
     const std::u16string full = systemPath(path);
     Handle file(CreateFileW(wide(full), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
-        return std::nullopt;
+    if (!file.valid()) return false;
+    LARGE_INTEGER fileSize{};
+    if (!GetFileSizeEx(file.get(), &fileSize) || fileSize.QuadPart < 0 ||
+        static_cast<std::uint64_t>(fileSize.QuadPart) > maxBytes) {
+        return false;
     }
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    const auto size = static_cast<std::size_t>(fileSize.QuadPart);
+    char* bytes = target.room(size);
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    while (done < size) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
         DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+        if (!ReadFile(file.get(), bytes + done, chunk, &read, nullptr)) return false;
         if (read == 0) break;  // the file got shorter while we read it
         done += read;
     }
-    bytes.resize(done);
-    return bytes;
+    target.read(done);
+    return true;
 }
 
 }  // namespace tessary

@@ -20,8 +20,8 @@ class Win32FileSystem final : public FileSystem {
     bool removeFile(std::u16string_view path) override;
     std::optional<FileIdentity> identify(std::u16string_view path) const override;
     std::unique_ptr<FileSink> createFile(std::u16string_view path) override;
-    std::optional<std::string> readFile(std::u16string_view path,
-                                        std::size_t maxBytes) const override;
+    bool readFileInto(std::u16string_view path, std::size_t maxBytes,
+                      ReadTarget& target) const override;
 };
 
 // The outcome of a failed rename from its system error code, as the C library's rename maps it.
