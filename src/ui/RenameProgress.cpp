@@ -21,13 +21,16 @@ constexpr UINT_PTR kShowTimer = 1;
 constexpr UINT kShowMs = 50;
 // The bar's range: fine enough for its width in pixels.
 constexpr int kBarRange = 1000;
+// The window's words while the preview's names are checked against the disk; the form's own
+// words are those of a batch of renames.
+constexpr wchar_t kCheckingText[] = L"正在检查新名...请稍候!";
 
 HWND shownWindow = nullptr;
 
 }  // namespace
 
-CDlgRenameProgress::CDlgRenameProgress(const Work& work)
-    : CColorDlg(IDD_DLG_RENAME_PROGRESS), work_(work) {}
+CDlgRenameProgress::CDlgRenameProgress(BatchWork what, const Work& work)
+    : CColorDlg(IDD_DLG_RENAME_PROGRESS), what_(what), work_(work) {}
 
 CDlgRenameProgress::~CDlgRenameProgress() {
     if (worker_.joinable()) worker_.join();
@@ -48,6 +51,7 @@ void CDlgRenameProgress::run(HWND owner) {
 BOOL CDlgRenameProgress::onInitDialog() {
     CColorDlg::onInitDialog();
     const SIZE size = placeProgressControls(hwnd());
+    if (what_ == BatchWork::PreviewCheck) SetDlgItemTextW(hwnd(), IDC_PROGRESS_TEXT, kCheckingText);
     stop_.attachDialogButton(item(IDOK));
     setClientSizeCentered(size.cx, size.cy);
     SendMessageW(item(IDC_PROGRESS_BAR), PBM_SETRANGE32, 0, kBarRange);
@@ -115,9 +119,10 @@ void CDlgRenameProgress::requestStop() {
     EnableWindow(item(IDOK), FALSE);
 }
 
-void WindowBatchRunner::run(int rows, const std::function<void(BatchProgress&)>& work) {
+void WindowBatchRunner::run(int rows, BatchWork what,
+                            const std::function<void(BatchProgress&)>& work) {
     if (rows <= mostRowsInline_ || owner_ == nullptr) {
-        inlineBatchRunner().run(rows, work);
+        inlineBatchRunner().run(rows, what, work);
         return;
     }
     struct Running {
@@ -125,7 +130,7 @@ void WindowBatchRunner::run(int rows, const std::function<void(BatchProgress&)>&
         explicit Running(bool& f) : flag(f) { flag = true; }
         ~Running() { flag = false; }
     } running(running_);
-    CDlgRenameProgress(work).run(owner_);
+    CDlgRenameProgress(what, work).run(owner_);
 }
 
 }  // namespace tessary

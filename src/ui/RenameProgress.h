@@ -1,10 +1,10 @@
 #pragma once
-// Long batches of renames off the window's thread. CDlgRenameProgress is the small window that
-// shows one running on a worker (percent, bar and "停止(&S)") while the window it is modal over
-// keeps painting and answering; nothing else can change the list meanwhile. It starts the
-// worker when it opens and closes as soon as the worker has ended. WindowBatchRunner runs the
-// batches of more than a few hundred rows that way and the smaller ones where they are asked
-// for, which is quicker than opening a window.
+// Long batches of renames, and the long preview's check of the disk, off the window's thread.
+// CDlgRenameProgress is the small window that shows one running on a worker (percent, bar and
+// "停止(&S)") while the window it is modal over keeps painting and answering; nothing else can
+// change the list meanwhile. It starts the worker when it opens and closes as soon as the
+// worker has ended. WindowBatchRunner runs the batches of more than a few hundred rows that way
+// and the smaller ones where they are asked for, which is quicker than opening a window.
 
 #include <exception>
 #include <functional>
@@ -22,7 +22,7 @@ inline constexpr int kMostRowsInline = 300;
 class CDlgRenameProgress : public CColorDlg {
   public:
     using Work = std::function<void(BatchProgress&)>;
-    explicit CDlgRenameProgress(const Work& work);
+    CDlgRenameProgress(BatchWork what, const Work& work);
     ~CDlgRenameProgress() override;
 
     // Runs the work to its end on a worker while the window is shown modally over `owner`;
@@ -45,6 +45,7 @@ class CDlgRenameProgress : public CColorDlg {
     void showProgress();
     void closeIfEnded();
 
+    BatchWork what_;
     const Work& work_;
     BatchProgress progress_;
     std::thread worker_;
@@ -60,7 +61,7 @@ class WindowBatchRunner : public BatchRunner {
     explicit WindowBatchRunner(HWND owner = nullptr, int mostRowsInline = kMostRowsInline)
         : owner_(owner), mostRowsInline_(mostRowsInline) {}
     void setOwner(HWND owner) { owner_ = owner; }
-    void run(int rows, const std::function<void(BatchProgress&)>& work) override;
+    void run(int rows, BatchWork what, const std::function<void(BatchProgress&)>& work) override;
     // True while a batch runs on a worker: the owner's thread is in the progress window's
     // loop and must not change what the worker reads.
     bool running() const { return running_; }

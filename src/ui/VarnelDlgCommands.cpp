@@ -49,8 +49,10 @@ void CVarnelDlg::onPreview() {
         prompter_->showMessage(std::u16string(outcome.message));
     }
     if (outcome.rowsWritten) {
-        const PreviewCheck check = checkPreview(model_, *fileSystem_);
-        setPaneText(kPlanPane, previewPaneText(check.renamed, check.refused + unnamed));
+        const PreviewCheck check = checkPreview(model_, *fileSystem_, renamer_);
+        setPaneText(
+            kPlanPane,
+            withStopMark(check.stopped, previewPaneText(check.renamed, check.refused + unnamed)));
     }
     if (outcome.enableApply) buttons_.enableApply(true);
     modelChanged();
@@ -274,8 +276,9 @@ void CVarnelDlg::onImportNames() {
     }
     const NamesImport imported =
         importNames(model_, decodeNameLines(*bytes, *makeSystemAnsiCodePage()));
-    const PreviewCheck check = checkPreview(model_, *fileSystem_);
-    setPaneText(kPlanPane, importPaneText(check.renamed, check.refused, imported.extraLines));
+    const PreviewCheck check = checkPreview(model_, *fileSystem_, renamer_);
+    setPaneText(kPlanPane, withStopMark(check.stopped, importPaneText(check.renamed, check.refused,
+                                                                      imported.extraLines)));
     buttons_.enableApply(true);
     modelChanged();
 }

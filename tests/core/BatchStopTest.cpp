@@ -23,7 +23,7 @@ class StopPresser : public BatchRunner, public testing::ForwardingFileSystem {
   public:
     StopPresser(FileSystem& fs, int renames) : ForwardingFileSystem(fs), stopAfter_(renames) {}
 
-    void run(int, const std::function<void(BatchProgress&)>& work) override {
+    void run(int, BatchWork, const std::function<void(BatchProgress&)>& work) override {
         BatchProgress progress;
         progress_ = &progress;
         if (stopAfter_ == 0) progress.requestStop();

@@ -134,6 +134,80 @@ TEST(PreviewCheck, EveryReasonHasItsWords) {
     EXPECT_EQ(batchStatusText(RenameCommand::RecordedUndo, invalid), u"失败");
 }
 
+// Presses Stop once `listings` folders have been read (0: before the first), as a user would
+// press it while the worker checks.
+class CheckStopper final : public BatchRunner, public testing::ForwardingFileSystem {
+  public:
+    CheckStopper(FileSystem& fs, int listings) : ForwardingFileSystem(fs), stopAfter_(listings) {}
+
+    void run(int, BatchWork what, const std::function<void(BatchProgress&)>& work) override {
+        EXPECT_EQ(what, BatchWork::PreviewCheck);
+        BatchProgress progress;
+        progress_ = &progress;
+        if (stopAfter_ == 0) progress.requestStop();
+        work(progress);
+        EXPECT_EQ(progress.done(), progress.total()) << "every row is counted, checked or not";
+        progress_ = nullptr;
+    }
+    bool listFolder(std::u16string_view folder,
+                    const std::function<void(std::u16string_view)>& onName) const override {
+        const bool listed = ForwardingFileSystem::listFolder(folder, onName);
+        if (++listings_ == stopAfter_ && progress_) progress_->requestStop();
+        return listed;
+    }
+
+  private:
+    int stopAfter_;
+    mutable int listings_ = 0;
+    BatchProgress* progress_ = nullptr;
+};
+
+TEST(PreviewCheck, StopEndsTheCheckBetweenFoldersAndThePaneSaysSo) {
+    // Three folders, each with one row whose new name another file of its folder has.
+    MemoryFileSystem memory;
+    FileListModel model = FileListModel::withStandardColumns();
+    const std::u16string folders[] = {u"C:\\a\\", u"C:\\b\\", u"C:\\c\\"};
+    for (const std::u16string& folder : folders) {
+        memory.addFolder(folder);
+        for (const char16_t* name : {u"1.txt", u"2.txt", u"taken.txt"}) {
+            memory.addFile(folder + name);
+        }
+        for (const char16_t* name : {u"1.txt", u"2.txt"})
+            testing::addListedRow(model, memory, folder, name);
+    }
+    auto statuses = [&model] {
+        Names texts;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            texts.emplace_back(model.text(row, ColStatus));
+        }
+        return texts;
+    };
+    struct Case {
+        int stopAfter;  // folders read before Stop; -1: never
+        int refused;
+        const char16_t* pane;
+    };
+    const Case cases[] = {
+        {0, 0, u"已停止：将改名0个，拒绝0个"},
+        {1, 1, u"已停止：将改名1个，拒绝1个"},
+        {3, 3, u"将改名3个，拒绝3个"},  // pressed as the last folder was read: nothing left
+        {-1, 3, u"将改名3个，拒绝3个"},
+    };
+    for (const Case& c : cases) {
+        for (int row = 0; row < model.rowCount(); ++row) {
+            model.setText(row, ColPreview, row % 2 == 0 ? u"taken.txt" : u"new.txt");
+            model.setText(row, ColStatus, kStatusUnchanged);
+        }
+        CheckStopper stopper(memory, c.stopAfter);
+        const PreviewCheck check = checkPreview(model, stopper, stopper);
+        EXPECT_EQ(check.refused, c.refused) << c.stopAfter;
+        EXPECT_EQ(check.paneText, c.pane) << c.stopAfter;
+        Names expected(6, kStatusUnchanged);
+        for (int f = 0; f < c.refused; ++f) expected[2 * f] = u"冲突:已有同名文件";
+        EXPECT_EQ(statuses(), expected) << c.stopAfter;
+    }
+}
+
 TEST(WindowsNames, FoldsAsWindowsComparesNames) {
     EXPECT_TRUE(equalFolded(u"Photo.JPG", u"photo.jpg"));
     EXPECT_TRUE(equalFolded(u"ÄÖÜ ΣΩ ДЖ Ł Ž", u"äöü σω дж ł ž"));

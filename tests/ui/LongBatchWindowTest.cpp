@@ -1,5 +1,6 @@
-// Long batches of renames in the real main window: they run on a worker behind the progress
-// window, Stop ends them after the step in hand, and the window answers meanwhile.
+// Long batches of renames, and the long preview's check of the disk, in the real main window:
+// they run on a worker behind the progress window, Stop ends them after the step in hand, and
+// the window answers meanwhile.
 
 #include <fstream>
 
@@ -28,6 +29,8 @@ class WatchedFileSystem : public testing::ForwardingFileSystem {
     mutable bool sawProgressWindow = false;
     bool windowAnsweredMidway = false;
     std::u16string percentMidway;
+    mutable std::vector<DWORD> listThreads;
+    mutable std::u16string progressWords;  // the progress window's, as a folder is read
 
     RenameOutcome rename(std::u16string_view from, std::u16string_view to) override {
         const RenameOutcome outcome = ForwardingFileSystem::rename(from, to);
@@ -46,6 +49,8 @@ class WatchedFileSystem : public testing::ForwardingFileSystem {
     }
     bool listFolder(std::u16string_view folder,
                     const std::function<void(std::u16string_view)>& onName) const override {
+        listThreads.push_back(GetCurrentThreadId());
+        progressWords = windowText(GetDlgItem(CDlgRenameProgress::shown(), IDC_PROGRESS_TEXT));
         if (pressStopAt == 0) pressStop();
         return ForwardingFileSystem::listFolder(folder, onName);
     }
@@ -158,6 +163,20 @@ TEST_F(LongBatchWindowTest, TheWindowAnswersWhileALongApplyRunsOnAWorker) {
     // Counted once each rename has returned: 199 of 400 when the 200th is in hand.
     EXPECT_EQ(disk_.percentMidway, u"%49");
     EXPECT_EQ(rowsReading(u"改名成功"), kFiles);
+}
+
+TEST_F(LongBatchWindowTest, ALongPreviewChecksItsNamesOnAWorker) {
+    listFilesWithNewNames();
+    setText(IDC_NEW_EXT, u"bak");
+    disk_.listThreads.clear();  // the journals' folder, read at the start
+    click(IDC_PREVIEW);
+    ASSERT_FALSE(disk_.listThreads.empty());
+    for (const DWORD thread : disk_.listThreads) EXPECT_NE(thread, GetCurrentThreadId());
+    EXPECT_EQ(disk_.progressWords, u"正在检查新名...请稍候!");
+    EXPECT_EQ(CDlgRenameProgress::shown(), nullptr);
+    EXPECT_EQ(statusPane(kPlanPane), u"将改名400个，拒绝0个");
+    EXPECT_EQ(listText(kFiles - 1, ColPreview), u"文件399.bak");
+    EXPECT_EQ(disk_.renames, 0);
 }
 
 TEST_F(LongBatchWindowTest, ASmallBatchRunsWithoutAProgressWindow) {

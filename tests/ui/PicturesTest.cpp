@@ -240,27 +240,32 @@ TEST_F(Pictures, ProgressWindow) {
 }
 
 TEST_F(Pictures, RenameProgressWindow) {
-    // A batch of 400 steps, 150 done, that runs until Stop is pressed.
+    // A batch of 400 steps, 150 done, that runs until Stop is pressed: renames, and the
+    // preview's check of the disk.
     const CDlgRenameProgress::Work work = [](BatchProgress& progress) {
         progress.setTotal(400);
         progress.stepsDone(150);
         while (!progress.stopRequested()) Sleep(5);
     };
-    CDlgRenameProgress progress(work);
-    ASSERT_NE(progress.createModeless(nullptr), nullptr);
-    HWND window = progress.hwnd();
-    for (int i = 0; i < 50 && GetWindowTextLengthW(GetDlgItem(window, IDC_PROGRESS_PERCENT)) == 0;
-         ++i) {
-        uitest::pumpMessages();
-        Sleep(10);
+    for (const auto& [what, picture] :
+         {std::pair{BatchWork::Renames, L"dlg_rename_progress"},
+          std::pair{BatchWork::PreviewCheck, L"dlg_check_progress"}}) {
+        CDlgRenameProgress progress(what, work);
+        ASSERT_NE(progress.createModeless(nullptr), nullptr);
+        HWND window = progress.hwnd();
+        for (int i = 0;
+             i < 50 && GetWindowTextLengthW(GetDlgItem(window, IDC_PROGRESS_PERCENT)) == 0; ++i) {
+            uitest::pumpMessages();
+            Sleep(10);
+        }
+        savePicture(window, picture);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        for (int i = 0; i < 100 && progress.hwnd() != nullptr; ++i) {
+            uitest::pumpMessages();
+            Sleep(10);
+        }
+        EXPECT_EQ(progress.hwnd(), nullptr) << "the window closes once the worker has ended";
     }
-    savePicture(window, L"dlg_rename_progress");
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    for (int i = 0; i < 100 && progress.hwnd() != nullptr; ++i) {
-        uitest::pumpMessages();
-        Sleep(10);
-    }
-    EXPECT_EQ(progress.hwnd(), nullptr) << "the window closes once the worker has ended";
 }
 
 TEST_F(Pictures, RestoreDialogWithFoundAndMissingFiles) {

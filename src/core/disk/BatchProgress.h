@@ -27,13 +27,19 @@ class BatchProgress {
     std::atomic<bool> stop_{false};
 };
 
+// Before the status pane's account of a batch that was stopped.
+inline constexpr char16_t kStoppedMark[] = u"已停止：";
+
+// What a batch does, for the window that shows it.
+enum class BatchWork { Renames, PreviewCheck };
+
 class BatchRunner {
   public:
     virtual ~BatchRunner() = default;
     // Runs `work` to its end before returning. `rows` is the size of the batch, by which a
     // runner may choose where to run it. The work touches the disk and reads what its caller
     // prepared; it never writes the caller's rows.
-    virtual void run(int rows, const std::function<void(BatchProgress&)>& work) = 0;
+    virtual void run(int rows, BatchWork what, const std::function<void(BatchProgress&)>& work) = 0;
 };
 
 // Runs every batch where it is called, with nobody to stop it.

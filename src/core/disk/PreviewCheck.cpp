@@ -25,9 +25,13 @@ std::u16string previewStatusText(const RowPlan& row) {
     return kStatusUnchanged;
 }
 
-PreviewCheck checkPreview(FileListModel& model, const FileSystem& fs) {
-    const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), fs);
+PreviewCheck checkPreview(FileListModel& model, const FileSystem& fs, BatchRunner& runner) {
+    const std::vector<RenameRequest> requests = requestsOfRows(model, ColPreview);
+    RenamePlan plan;
+    runner.run(model.rowCount(), BatchWork::PreviewCheck,
+               [&](BatchProgress& progress) { plan = planRenames(requests, fs, &progress); });
     PreviewCheck check;
+    check.stopped = !plan.complete;
     for (int row = 0; row < model.rowCount(); ++row) {
         const RowPlan& p = plan.rows[static_cast<std::size_t>(row)];
         if (p.verdict == RowVerdict::Rename) ++check.renamed;
@@ -35,8 +39,12 @@ PreviewCheck checkPreview(FileListModel& model, const FileSystem& fs) {
         ++check.refused;
         model.setText(row, ColStatus, previewStatusText(p));
     }
-    check.paneText = previewPaneText(check.renamed, check.refused);
+    check.paneText = withStopMark(check.stopped, previewPaneText(check.renamed, check.refused));
     return check;
+}
+
+std::u16string withStopMark(bool stopped, std::u16string text) {
+    return stopped ? kStoppedMark + text : text;
 }
 
 std::u16string previewPaneText(int renamed, int refused) {

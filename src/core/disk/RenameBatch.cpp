@@ -163,7 +163,7 @@ BatchResult runRenamePlan(const RenamePlan& plan, FileSystem& fs, std::u16string
 BatchRunner& inlineBatchRunner() {
     class Inline : public BatchRunner {
       public:
-        void run(int, const std::function<void(BatchProgress&)>& work) override {
+        void run(int, BatchWork, const std::function<void(BatchProgress&)>& work) override {
             BatchProgress progress;
             work(progress);
         }
@@ -188,7 +188,7 @@ std::u16string batchPaneText(const BatchResult& batch) {
         notReached += row.reached ? 0 : 1;
     }
     const int failed = static_cast<int>(batch.rows.size()) - succeeded - notReached;
-    return std::u16string(batch.stopped ? u"已停止：" : u"") + u"成功" + decimalText(succeeded) +
+    return std::u16string(batch.stopped ? kStoppedMark : u"") + u"成功" + decimalText(succeeded) +
            u"个，失败" + decimalText(failed) + u"个，未修改" + decimalText(notReached) + u"个";
 }
 

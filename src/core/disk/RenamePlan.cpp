@@ -415,7 +415,8 @@ void merge(RenamePlan& whole, const RenamePlan& part, const std::vector<int>& ro
 
 }  // namespace
 
-RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs) {
+RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs,
+                       BatchProgress* progress) {
     // Rows of different folders never meet: each folder is planned on its own, which keeps
     // every table small enough to stay in the processor's cache.
     std::unordered_map<std::u16string_view, int> spelled;
@@ -440,26 +441,38 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
         }
         rowsOfFolder[static_cast<std::size_t>(lastFolder)].push_back(static_cast<int>(r));
     }
+    const int rowCount = static_cast<int>(requests.size());
+    if (progress) progress->setTotal(rowCount);
     RenamePlan whole;
     if (rowsOfFolder.size() <= 1) {
         std::deque<std::u16string> temporaries;
         whole = Planner(fs, temporaries).run(requests);
         whole.temporaryNames = std::move(temporaries);
+        if (progress) progress->stepsDone(rowCount);
         return whole;
     }
     whole.rows.resize(requests.size());
     whole.steps.reserve(requests.size() + requests.size() / 2);
     Planner planner(fs, whole.temporaryNames);
     std::vector<RenameRequest> part;
+    int rowsPlanned = 0;
     for (const std::vector<int>& rows : rowsOfFolder) {
+        if (progress && progress->stopRequested()) {
+            // The rows not reached are counted as well, so the bar ends full.
+            progress->stepsDone(rowCount - rowsPlanned);
+            whole.complete = false;
+            break;
+        }
         // A folder added at once has its rows one after the other: they are planned in place.
         if (rows.back() - rows.front() + 1 == static_cast<int>(rows.size())) {
             merge(whole, planner.run(std::span(requests).subspan(rows.front(), rows.size())), rows);
-            continue;
+        } else {
+            part.clear();
+            for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
+            merge(whole, planner.run(part), rows);
         }
-        part.clear();
-        for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
-        merge(whole, planner.run(part), rows);
+        rowsPlanned += static_cast<int>(rows.size());
+        if (progress) progress->stepsDone(static_cast<int>(rows.size()));
     }
     return whole;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "disk/BatchProgress.h"
 #include "disk/FileSystem.h"
 #include "disk/WindowsNames.h"
 
@@ -73,6 +74,9 @@ struct RenamePlan {
     std::vector<RenameStep> steps;
     std::vector<StepGroup> groups;
     std::deque<std::u16string> temporaryNames;  // what the cycles' steps point into
+    // False when planning was stopped: the folders not reached have rows left Unchanged and no
+    // steps, so such a plan only tells about the rows it reached and is never to be run.
+    bool complete = true;
 
     int renameCount() const;
     int refusedCount() const;
@@ -82,7 +86,9 @@ struct RenamePlan {
 inline constexpr char16_t kTemporaryNamePrefix[] = u"~tessary-";
 
 // Decides every row and orders the steps. Reads each folder that has a row to rename once,
-// to learn which names are taken; nothing is changed.
-RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs);
+// to learn which names are taken; nothing is changed. With `progress`, the rows are counted
+// as each folder is planned, and a stop ends planning before the next folder.
+RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs,
+                       BatchProgress* progress = nullptr);
 
 }  // namespace tessary

@@ -32,7 +32,7 @@ BatchResult runBatch(BatchRunner& runner, RenamePlan& plan,
                      std::u16string_view journalPath) {
     BatchResult result;
     // Planning reads every folder of the batch, so it is part of the work as well.
-    runner.run(static_cast<int>(requests.size()), [&](BatchProgress& progress) {
+    runner.run(static_cast<int>(requests.size()), BatchWork::Renames, [&](BatchProgress& progress) {
         plan = planRenames(requests, fs);
         result = runRenamePlan(plan, fs, journalPath, false, &progress);
     });
