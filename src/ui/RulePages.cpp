@@ -92,13 +92,8 @@ void RulePages::attach(HWND window) {
 
 void RulePages::setDefaults() {
     selected_ = PageBasic;
-    showGroup(PageGroup::Basic, true);
-    // The Mp3 page's controls are made hidden by the form; each call here costs a round trip.
-    for (PageGroup hidden :
-         {PageGroup::Insert, PageGroup::Delete, PageGroup::Advanced, PageGroup::OperationObject}) {
-        showGroup(hidden, false);
-    }
-    showReplacePage(false);
+    // The form shows the Basic page's controls and hides every other page's: showing or hiding
+    // them here would cost a round trip each before the window opens.
     setText(IDC_NEW_EXT, u"");
     SendMessageW(item(IDC_NEW_EXT), EM_SETLIMITTEXT, 253, 0);
 
