@@ -25,7 +25,11 @@ const std::vector<CVarnelDlg::CommandRow>& CVarnelDlg::commandTable() {
         {{IDC_INS_CLEAR}, [](D& w) { w.pages_.clearInsertText(); }},
         {{IDC_BASIC_NEW_NAME}, [](D& w) { w.pages_.focusNewName(); }},
         {{IDC_BASIC_NEW_EXT}, [](D& w) { w.pages_.focusNewExtension(); }},
-        {{IDC_REP_BY_TEXT, IDC_REP_BY_POS}, [](D& w) { w.pages_.followReplaceMode(); }},
+        {{IDC_REP_BY_TEXT, IDC_REP_BY_POS},
+         [](D& w) {
+             w.pages_.followReplaceMode();
+             w.applyLayout();
+         }},
         {{IDC_ADV_MODE1}, [](D& w) { w.pages_.applyAdvancedMode(1); }},
         {{IDC_ADV_MODE2}, [](D& w) { w.pages_.applyAdvancedMode(2); }},
         {{IDC_INS_SEQ}, [](D& w) { w.pages_.insertSequenceToggled(); }},

@@ -32,6 +32,7 @@ void CVarnelDlg::offerRecovery() {
 
 void CVarnelDlg::onTabChanged() {
     const int focus = pages_.showChosenPage();
+    applyLayout();  // the page's controls are placed once they are shown
     // The tag columns belong to the page that showed them.
     removeTagColumns();
     if (focus != 0)

@@ -2,6 +2,7 @@
 // and the maximised window.
 
 #include <algorithm>
+#include <climits>
 
 #include "res/resource.h"
 #include "ui/GdiHandles.h"
@@ -10,6 +11,9 @@
 namespace tessary {
 
 namespace {
+
+// Where a control that applyLayout() left alone is taken to be: never where the layout wants it.
+constexpr RECT kNotPlaced{INT_MIN, INT_MIN, INT_MIN, INT_MIN};
 
 // The width a static needs for its caption in its own font.
 int textWidth(HWND control) {
@@ -43,10 +47,16 @@ void CVarnelDlg::applyLayout() {
     // layout lists its controls in the same order every time.
     const bool known = placed_.size() == places.size();
     for (std::size_t i = 0; i < places.size(); ++i) {
-        const ControlPlace& c = places[i];
+        ControlPlace& c = places[i];
         if (known && EqualRect(&placed_[i].rect, &c.rect)) continue;
         HWND control = c.id == kStatusBarId ? statusBar_.handle() : item(c.id);
         if (control == nullptr) continue;
+        // The controls of the pages not shown are placed when their page is: moving them all
+        // would cost a round trip each, at the opening and at every change of size.
+        if ((GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) == 0) {
+            c.rect = kNotPlaced;
+            continue;
+        }
         SetWindowPos(control, c.aboveSiblings ? HWND_TOP : nullptr, c.rect.left, c.rect.top,
                      c.rect.right - c.rect.left, c.rect.bottom - c.rect.top,
                      SWP_NOACTIVATE | (c.aboveSiblings ? 0 : SWP_NOZORDER));

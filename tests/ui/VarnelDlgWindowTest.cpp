@@ -25,8 +25,8 @@ RECT windowRect(HWND window) {
     return r;
 }
 
-// Every control sits where the layout function puts it, when the window opens, at its smallest
-// and after it has grown.
+// Every control shown sits where the layout function puts it, when the window opens, at its
+// smallest and after it has grown; a page's controls do once the page is shown.
 TEST_F(MainWindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
     HWND bar = FindWindowExW(hwnd(), nullptr, STATUSCLASSNAMEW, nullptr);
     const auto check = [&](const char* when) {
@@ -37,6 +37,7 @@ TEST_F(MainWindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
         const MainLayoutInput input{SIZE{client.right, client.bottom},
                                     static_cast<int>(label.right - label.left)};
         for (const ControlPlace& c : mainLayout(input)) {
+            if (c.id != kStatusBarId && !IsWindowVisible(item(c.id))) continue;
             RECT actual{};
             if (c.id == kStatusBarId) {
                 GetWindowRect(bar, &actual);
@@ -63,6 +64,14 @@ TEST_F(MainWindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
     SetWindowPos(hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOMOVE | SWP_NOZORDER);
     pump();
     check("grown");
+    for (const char* page : {"page 2", "page 3", "page 4", "page 5", "page 6", "page 1"}) {
+        selectPage(page[5] - '1');
+        check(page);
+    }
+    selectPage(3);
+    click(IDC_REP_BY_POS);
+    pump();
+    check("page 4 by position");
 }
 
 TEST_F(MainWindowTest, CannotBeMadeSmallerThan670By480) {
