@@ -8,6 +8,7 @@
 #include "commands/RecordedHistory.h"
 #include "core/ForwardingFileSystem.h"
 #include "core/RecordsTestSupport.h"
+#include "core/StopPressingRunner.h"
 #include "disk/RenameBatch.h"
 
 namespace tessary {
@@ -19,31 +20,18 @@ using Names = std::vector<std::u16string>;
 
 // Presses Stop once `renames` renames have been made (0: before the first), as a user would
 // press it while a worker renames.
-class StopPresser : public BatchRunner, public testing::ForwardingFileSystem {
+class StopPresser : public testing::StopPressingRunner, public testing::ForwardingFileSystem {
   public:
-    StopPresser(FileSystem& fs, int renames) : ForwardingFileSystem(fs), stopAfter_(renames) {}
+    StopPresser(FileSystem& fs, int renames)
+        : StopPressingRunner(BatchWork::Renames, renames), ForwardingFileSystem(fs) {}
 
-    void run(int, BatchWork, const std::function<void(BatchProgress&)>& work) override {
-        BatchProgress progress;
-        progress_ = &progress;
-        if (stopAfter_ == 0) progress.requestStop();
-        work(progress);
-        EXPECT_EQ(progress.done(), progress.total()) << "every step is counted, done or not";
-        progress_ = nullptr;
-        ++batches;
-    }
     RenameOutcome rename(std::u16string_view from, std::u16string_view to) override {
         const RenameOutcome outcome = ForwardingFileSystem::rename(from, to);
-        if (++renames == stopAfter_ && progress_) progress_->requestStop();
+        pressStopAt(++renames);
         return outcome;
     }
 
     int renames = 0;
-    int batches = 0;
-
-  private:
-    int stopAfter_;
-    BatchProgress* progress_ = nullptr;
 };
 
 // Every row names a file on disk that holds the content its first name had.

@@ -7,6 +7,7 @@
 #include "contract/RenamePlanCases.h"
 #include "core/ForwardingFileSystem.h"
 #include "core/RecordsTestSupport.h"
+#include "core/StopPressingRunner.h"
 #include "disk/PreviewCheck.h"
 
 namespace tessary {
@@ -136,30 +137,21 @@ TEST(PreviewCheck, EveryReasonHasItsWords) {
 
 // Presses Stop once `listings` folders have been read (0: before the first), as a user would
 // press it while the worker checks.
-class CheckStopper final : public BatchRunner, public testing::ForwardingFileSystem {
+class CheckStopper final : public testing::StopPressingRunner,
+                           public testing::ForwardingFileSystem {
   public:
-    CheckStopper(FileSystem& fs, int listings) : ForwardingFileSystem(fs), stopAfter_(listings) {}
+    CheckStopper(FileSystem& fs, int listings)
+        : StopPressingRunner(BatchWork::PreviewCheck, listings), ForwardingFileSystem(fs) {}
 
-    void run(int, BatchWork what, const std::function<void(BatchProgress&)>& work) override {
-        EXPECT_EQ(what, BatchWork::PreviewCheck);
-        BatchProgress progress;
-        progress_ = &progress;
-        if (stopAfter_ == 0) progress.requestStop();
-        work(progress);
-        EXPECT_EQ(progress.done(), progress.total()) << "every row is counted, checked or not";
-        progress_ = nullptr;
-    }
     bool listFolder(std::u16string_view folder,
                     const std::function<void(std::u16string_view)>& onName) const override {
         const bool listed = ForwardingFileSystem::listFolder(folder, onName);
-        if (++listings_ == stopAfter_ && progress_) progress_->requestStop();
+        pressStopAt(++listings_);
         return listed;
     }
 
   private:
-    int stopAfter_;
     mutable int listings_ = 0;
-    BatchProgress* progress_ = nullptr;
 };
 
 TEST(PreviewCheck, StopEndsTheCheckBetweenFoldersAndThePaneSaysSo) {

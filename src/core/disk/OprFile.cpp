@@ -51,17 +51,18 @@ void writeHeader(Writer& out, std::uint32_t rows, const SavingTime& time) {
     }
 }
 
-// The little-endian units of a file's bytes; an odd last byte is no unit.
+// The file's little-endian units, copied as they lie, in this machine's order.
+void unitsToNativeOrder(std::u16string& units) {
+    if constexpr (std::endian::native != std::endian::little) {
+        for (char16_t& unit : units) unit = static_cast<char16_t>(unit >> 8 | unit << 8);
+    }
+}
+
+// The units of a file's bytes; an odd last byte is no unit.
 std::u16string unitsOfBytes(std::string_view bytes) {
     std::u16string units(bytes.size() / 2, u'\0');
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(units.data(), bytes.data(), 2 * units.size());
-    } else {
-        for (std::size_t i = 0; i < units.size(); ++i) {
-            units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                             static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-        }
-    }
+    std::memcpy(units.data(), bytes.data(), 2 * units.size());
+    unitsToNativeOrder(units);
     return units;
 }
 
@@ -75,9 +76,7 @@ class UnitsTarget final : public FileSystem::ReadTarget {
     }
     void read(std::size_t bytes) override {
         units_.resize(bytes / 2);
-        if constexpr (std::endian::native != std::endian::little) {
-            for (char16_t& unit : units_) unit = static_cast<char16_t>(unit >> 8 | unit << 8);
-        }
+        unitsToNativeOrder(units_);
     }
 
   private:
