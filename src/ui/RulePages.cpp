@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
+#include <vector>
 
 #include "res/resource.h"
 #include "tags/TagTemplates.h"
 #include "ui/DialogBase.h"
+#include "ui/TemplateControls.h"
 
 namespace tessary {
 
@@ -55,24 +58,133 @@ void setCheckWithoutGroupWalk(HWND button, bool on) {
     if (autoRadio) SendMessageW(button, BM_SETSTYLE, style, FALSE);
 }
 
+constexpr int kGroupIds[] = {IDC_GRP_INSERT,  IDC_GRP_BASIC,     IDC_GRP_MP3,      IDC_GRP_DELETE,
+                             IDC_GRP_INS_POS, IDC_GRP_SEQ,       IDC_GRP_REP_TEXT, IDC_GRP_ADV,
+                             IDC_GRP_REP_POS, IDC_GRP_ADV_RANGE, IDC_GRP_OBJECT};
+constexpr int kEditIds[] = {IDC_MP3_STYLE, IDC_INS_TEXT, IDC_REP_FIND, IDC_ADV_SEP,
+                            IDC_REP_WITH,  IDC_ADV_REPL, IDC_REP_RUN};
+
+using Part = RulePages::Part;
+
+int templateOf(Part part) {
+    switch (part) {
+        case Part::Insert:
+            return IDD_PART_INSERT;
+        case Part::OperationObject:
+            return IDD_PART_OBJECT;
+        case Part::Delete:
+            return IDD_PART_DELETE;
+        case Part::Replace:
+            return IDD_PART_REPLACE;
+        case Part::Advanced:
+            return IDD_PART_ADVANCED;
+        case Part::Mp3:
+            return IDD_PART_MP3;
+        case Part::Basic:
+            break;
+    }
+    return 0;  // the Basic page is in the form
+}
+
+Part partOf(PageGroup group) {
+    switch (group) {
+        case PageGroup::Basic:
+            return Part::Basic;
+        case PageGroup::Insert:
+            return Part::Insert;
+        case PageGroup::Delete:
+            return Part::Delete;
+        case PageGroup::ReplaceMode:
+        case PageGroup::ReplaceByText:
+        case PageGroup::ReplaceByPosition:
+            return Part::Replace;
+        case PageGroup::Advanced:
+            return Part::Advanced;
+        case PageGroup::Mp3:
+            return Part::Mp3;
+        case PageGroup::OperationObject:
+            break;
+    }
+    return Part::OperationObject;
+}
+
+// The first state of every check box and radio button. Each group's buttons are all listed, so
+// no group walk is needed.
+struct FirstCheck {
+    Part part;
+    int id;
+    bool on;
+};
+constexpr FirstCheck kFirstChecks[] = {
+    {Part::Basic, IDC_BASIC_NEW_EXT, true},
+    {Part::Basic, IDC_BASIC_NEW_NAME, false},
+    {Part::Basic, IDC_BASIC_DEL_EXT, false},
+    {Part::Basic, IDC_BASIC_SWAP, false},
+    {Part::Basic, IDC_BASIC_CASE, false},
+    {Part::Insert, IDC_INS_INTO_NAME, true},
+    {Part::Insert, IDC_INS_SEQ, false},
+    {Part::Insert, IDC_INS_FROM_HEAD, true},
+    {Part::Insert, IDC_INS_FROM_TAIL, false},
+    {Part::OperationObject, IDC_OBJ_NAME, true},
+    {Part::OperationObject, IDC_OBJ_EXT, false},
+    {Part::Delete, IDC_DEL_FROM_HEAD, true},
+    {Part::Delete, IDC_DEL_FROM_TAIL, false},
+    {Part::Replace, IDC_REP_BY_TEXT, true},
+    {Part::Replace, IDC_REP_BY_POS, false},
+    {Part::Replace, IDC_REP_FROM_HEAD, true},
+    {Part::Replace, IDC_REP_FROM_TAIL, false},
+    {Part::Replace, IDC_REP_INVERT, false},
+    {Part::Replace, IDC_REP_REGEX, false},
+    {Part::Advanced, IDC_ADV_MODE1, true},
+    {Part::Advanced, IDC_ADV_MODE2, false},
+    {Part::Advanced, IDC_ADV_INVERT, false},
+    // Cleared: the list starts without its tag columns, and the box says whether they are there.
+    {Part::Mp3, IDC_MP3_SHOW_TAG, false},
+};
+
+// The range of every spin, and its first position (-1: the edit's text is set instead).
+struct FirstSpin {
+    Part part;
+    int id, low, high, position;
+};
+constexpr FirstSpin kFirstSpins[] = {
+    {Part::Insert, IDC_INS_POS_SPIN, 1, 1000, -1},
+    {Part::Insert, IDC_SEQ_START_SPIN, 0, 1000, 0},
+    {Part::Insert, IDC_SEQ_STEP_SPIN, 0, 1000, 1},
+    {Part::Insert, IDC_SEQ_DIGITS_SPIN, 1, 1000, 1},
+    {Part::Delete, IDC_DEL_POS_SPIN, 1, 1000, -1},
+    {Part::Delete, IDC_DEL_COUNT_SPIN, 1, 1000, 1},
+    {Part::Replace, IDC_REP_POS_SPIN, 1, 1000, 1},
+    {Part::Replace, IDC_REP_COUNT_SPIN, 1, 1000, 1},
+    {Part::Advanced, IDC_ADV_N_SPIN, 1, 1000, 1},
+    {Part::Advanced, IDC_ADV_FROM_SPIN, 1, 1000, 1},
+    {Part::Advanced, IDC_ADV_TO_SPIN, 2, 1000, 2},
+    // The Mp3 page's running number: 1, 1 and two digits.
+    {Part::Mp3, IDC_MP3_SEQ_START_SPIN, 0, 100000, 1},
+    {Part::Mp3, IDC_MP3_SEQ_STEP_SPIN, 0, 1000, 1},
+    {Part::Mp3, IDC_MP3_SEQ_DIGITS_SPIN, 1, 10, 2},
+};
+
+bool isGroupBox(int id) {
+    return std::find(std::begin(kGroupIds), std::end(kGroupIds), id) != std::end(kGroupIds);
+}
+
+// Puts a control directly above `anchor` in the order of the siblings, which is their order of
+// painting and of the Tab key.
+void placeAbove(HWND control, HWND anchor) {
+    SetWindowPos(control, GetWindow(anchor, GW_HWNDPREV), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
 }  // namespace
 
 void RulePages::attach(HWND window) {
     window_ = window;
-    static constexpr int groupIds[] = {IDC_GRP_INSERT,    IDC_GRP_BASIC,   IDC_GRP_MP3,
-                                       IDC_GRP_DELETE,    IDC_GRP_INS_POS, IDC_GRP_SEQ,
-                                       IDC_GRP_REP_TEXT,  IDC_GRP_ADV,     IDC_GRP_REP_POS,
-                                       IDC_GRP_ADV_RANGE, IDC_GRP_OBJECT};
-    static_assert(std::size(groupIds) == std::tuple_size_v<decltype(groups_)>);
-    for (std::size_t i = 0; i < groups_.size(); ++i) {
-        groups_[i].attach(window, groupIds[i]);
-        groups_[i].setLineColor(0x8B8B8B);
-        groups_[i].setBackgroundColor(kMainBackground);
-    }
-    static constexpr int editIds[] = {IDC_MP3_STYLE, IDC_INS_TEXT, IDC_REP_FIND, IDC_ADV_SEP,
-                                      IDC_REP_WITH,  IDC_ADV_REPL, IDC_REP_RUN};
-    static_assert(std::size(editIds) == std::tuple_size_v<decltype(edits_)>);
-    for (std::size_t i = 0; i < edits_.size(); ++i) edits_[i].attach(window, editIds[i]);
+    made_.fill(false);
+    made_[static_cast<std::size_t>(Part::Basic)] = true;
+    static_assert(std::size(kGroupIds) == std::tuple_size_v<decltype(groups_)>);
+    static_assert(std::size(kEditIds) == std::tuple_size_v<decltype(edits_)>);
+    adopt(item(IDC_GRP_BASIC), IDC_GRP_BASIC);
 
     tabs_.attach(window, IDC_TAB);
     tabs_.setBackgroundColor(kMainBackground);
@@ -90,84 +202,115 @@ void RulePages::attach(HWND window) {
     }
 }
 
+void RulePages::make(Part part) {
+    const auto index = static_cast<std::size_t>(part);
+    if (made_[index]) return;
+    made_[index] = true;
+    const std::vector<HWND> controls = createTemplateControls(
+        window_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
+        templateOf(part));
+    // In the form, the pages' controls lie above the frames of the groups, and those above the
+    // tab control: the frames paint under the controls and the Tab key meets the controls in
+    // the form's order.
+    HWND controlsAnchor = item(IDC_GRP_BASIC);
+    HWND groupsAnchor = item(IDC_TAB);
+    for (HWND control : controls) {
+        const int id = GetDlgCtrlID(control);
+        placeAbove(control, isGroupBox(id) ? groupsAnchor : controlsAnchor);
+        adopt(control, id);
+    }
+    setFirstValues(part);
+}
+
+void RulePages::adopt(HWND control, int id) {
+    for (std::size_t i = 0; i < groups_.size(); ++i) {
+        if (kGroupIds[i] != id) continue;
+        groups_[i].attach(control);
+        groups_[i].setLineColor(0x8B8B8B);
+        groups_[i].setBackgroundColor(kMainBackground);
+    }
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
+        if (kEditIds[i] == id) edits_[i].attach(control);
+    }
+}
+
+void RulePages::makePartsOf(int page) {
+    switch (page) {
+        case PageInsert:
+            make(Part::Insert);
+            break;
+        case PageDelete:
+            make(Part::Delete);
+            break;
+        case PageReplace:
+            make(Part::Replace);
+            break;
+        case PageAdvanced:
+            make(Part::Advanced);
+            break;
+        case PageMp3:
+            make(Part::Mp3);
+            return;
+        default:
+            return;
+    }
+    make(Part::OperationObject);
+}
+
 void RulePages::setDefaults() {
     selected_ = PageBasic;
-    // The form shows the Basic page's controls and hides every other page's: showing or hiding
-    // them here would cost a round trip each before the window opens.
-    setText(IDC_NEW_EXT, u"");
-    SendMessageW(item(IDC_NEW_EXT), EM_SETLIMITTEXT, 253, 0);
+    // A part made later gets its first values then.
+    for (std::size_t i = 0; i < kPartCount; ++i) {
+        if (made_[i]) setFirstValues(static_cast<Part>(i));
+    }
+}
 
-    // Every button of each group is set here, so no group walk is needed.
-    auto check = [this](int id, bool on) { setCheckWithoutGroupWalk(item(id), on); };
-    check(IDC_BASIC_NEW_EXT, true);
-    check(IDC_BASIC_NEW_NAME, false);
-    check(IDC_BASIC_DEL_EXT, false);
-    check(IDC_BASIC_SWAP, false);
-    check(IDC_BASIC_CASE, false);
-    check(IDC_INS_INTO_NAME, true);
-    check(IDC_INS_SEQ, false);
-    check(IDC_INS_FROM_HEAD, true);
-    check(IDC_INS_FROM_TAIL, false);
-    check(IDC_OBJ_NAME, true);
-    check(IDC_OBJ_EXT, false);
-    check(IDC_DEL_FROM_HEAD, true);
-    check(IDC_DEL_FROM_TAIL, false);
-    check(IDC_REP_BY_TEXT, true);
-    check(IDC_REP_BY_POS, false);
-    check(IDC_REP_FROM_HEAD, true);
-    check(IDC_REP_FROM_TAIL, false);
-    check(IDC_REP_INVERT, false);
-    check(IDC_REP_REGEX, false);
-    check(IDC_ADV_MODE1, true);
-    check(IDC_ADV_MODE2, false);
-    check(IDC_ADV_INVERT, false);
-
-    struct Spin {
-        int id, low, high, position;  // position -1: keep the edit's text
-    };
-    const Spin spins[] = {
-        {IDC_INS_POS_SPIN, 1, 1000, -1},
-        {IDC_SEQ_START_SPIN, 0, 1000, 0},
-        {IDC_SEQ_STEP_SPIN, 0, 1000, 1},
-        {IDC_SEQ_DIGITS_SPIN, 1, 1000, 1},
-        {IDC_DEL_POS_SPIN, 1, 1000, -1},
-        {IDC_DEL_COUNT_SPIN, 1, 1000, 1},
-        {IDC_REP_POS_SPIN, 1, 1000, 1},
-        {IDC_REP_COUNT_SPIN, 1, 1000, 1},
-        {IDC_ADV_N_SPIN, 1, 1000, 1},
-        {IDC_ADV_FROM_SPIN, 1, 1000, 1},
-        {IDC_ADV_TO_SPIN, 2, 1000, 2},
-        // The Mp3 page's running number: 1, 1 and two digits.
-        {IDC_MP3_SEQ_START_SPIN, 0, 100000, 1},
-        {IDC_MP3_SEQ_STEP_SPIN, 0, 1000, 1},
-        {IDC_MP3_SEQ_DIGITS_SPIN, 1, 10, 2},
-    };
-    for (const Spin& spin : spins) {
+void RulePages::setFirstValues(Part part) {
+    for (const FirstCheck& c : kFirstChecks) {
+        if (c.part == part) setCheckWithoutGroupWalk(item(c.id), c.on);
+    }
+    for (const FirstSpin& spin : kFirstSpins) {
+        if (spin.part != part) continue;
         SendMessageW(item(spin.id), UDM_SETRANGE32, spin.low, spin.high);
         if (spin.position >= 0) SendMessageW(item(spin.id), UDM_SETPOS32, 0, spin.position);
     }
-    setText(IDC_DEL_POS, u"1");
-    setText(IDC_DEL_COUNT, u"1");
-    setText(IDC_INS_POS, u"1");
-
-    fillList(IDC_BASIC_CASE_MODE, {L"全部大写", L"全部小写", L"每个单词首字母大写"});
-    fillList(IDC_BASIC_CASE_OF, {L"文件名", L"扩展名", L"文件名和扩展名"});
-    SendMessageW(item(IDC_BASIC_CASE_MODE), CB_SETCURSEL, 0, 0);
-    SendMessageW(item(IDC_BASIC_CASE_OF), CB_SETCURSEL, 0, 0);
-
-    fillList(IDC_MP3_TEMPLATE, {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"});
-    // Cleared: the list starts without its tag columns, and the box says whether they are there.
-    check(IDC_MP3_SHOW_TAG, false);
-
-    for (int id : {IDC_GRP_SEQ, IDC_LBL_SEQ_START, IDC_LBL_SEQ_STEP, IDC_LBL_SEQ_DIGITS,
-                   IDC_SEQ_START, IDC_SEQ_STEP, IDC_SEQ_DIGITS, IDC_SEQ_START_SPIN,
-                   IDC_SEQ_STEP_SPIN, IDC_SEQ_DIGITS_SPIN}) {
-        enable(id, false);
+    switch (part) {
+        case Part::Basic:
+            setText(IDC_NEW_EXT, u"");
+            SendMessageW(item(IDC_NEW_EXT), EM_SETLIMITTEXT, 253, 0);
+            fillList(IDC_BASIC_CASE_MODE, {L"全部大写", L"全部小写", L"每个单词首字母大写"});
+            fillList(IDC_BASIC_CASE_OF, {L"文件名", L"扩展名", L"文件名和扩展名"});
+            SendMessageW(item(IDC_BASIC_CASE_MODE), CB_SETCURSEL, 0, 0);
+            SendMessageW(item(IDC_BASIC_CASE_OF), CB_SETCURSEL, 0, 0);
+            break;
+        case Part::Insert:
+            setText(IDC_INS_POS, u"1");
+            // The sequence controls wait for their check box.
+            for (int id : {IDC_GRP_SEQ, IDC_LBL_SEQ_START, IDC_LBL_SEQ_STEP, IDC_LBL_SEQ_DIGITS,
+                           IDC_SEQ_START, IDC_SEQ_STEP, IDC_SEQ_DIGITS, IDC_SEQ_START_SPIN,
+                           IDC_SEQ_STEP_SPIN, IDC_SEQ_DIGITS_SPIN}) {
+                enable(id, false);
+            }
+            break;
+        case Part::Delete:
+            setText(IDC_DEL_POS, u"1");
+            setText(IDC_DEL_COUNT, u"1");
+            break;
+        case Part::Advanced:
+            applyAdvancedMode(1);
+            break;
+        case Part::Mp3:
+            fillList(IDC_MP3_TEMPLATE,
+                     {L"艺术家-标题", L"标题-艺术家", L"艺术家-标题-专辑", L"序号-标题"});
+            break;
+        case Part::OperationObject:
+        case Part::Replace:
+            break;
     }
-    applyAdvancedMode(1);
 }
 
 void RulePages::showGroup(PageGroup group, bool show) const {
+    if (!made(partOf(group))) return;  // not made: hidden
     for (const PagePlacement& p : pagePlacements()) {
         if (p.group == group) ShowWindow(item(p.id), show ? SW_SHOWNA : SW_HIDE);
     }
@@ -189,6 +332,7 @@ void RulePages::showReplacePage(bool show) const {
 int RulePages::showChosenPage() {
     const int page = static_cast<int>(SendMessageW(item(IDC_TAB), TCM_GETCURSEL, 0, 0));
     selected_ = page;
+    makePartsOf(page);
     showGroup(PageGroup::Basic, page == PageBasic);
     showGroup(PageGroup::Insert, page == PageInsert);
     showGroup(PageGroup::Delete, page == PageDelete);
@@ -288,7 +432,7 @@ void RulePages::clearField(int fieldId) { setText(fieldId, u""); }
 
 PageOptions RulePages::readOptions() const {
     PageOptions o;
-    o.editExtension = checked(IDC_OBJ_EXT);
+    if (made(Part::OperationObject)) o.editExtension = checked(IDC_OBJ_EXT);
 
     o.basic.newNameChecked = checked(IDC_BASIC_NEW_NAME);
     o.basic.newExtensionChecked = checked(IDC_BASIC_NEW_EXT);
@@ -301,46 +445,69 @@ PageOptions RulePages::readOptions() const {
         std::max<LRESULT>(0, SendMessageW(item(IDC_BASIC_CASE_OF), CB_GETCURSEL, 0, 0)));
     o.basic.newExtension = text(IDC_NEW_EXT);
     o.basic.newName = text(IDC_NEW_NAME);
-
-    o.insert.text = text(IDC_INS_TEXT);
-    o.insert.insertIntoName = checked(IDC_INS_INTO_NAME);
-    o.insert.position = text(IDC_INS_POS);
-    o.insert.fromHead = checked(IDC_INS_FROM_HEAD);
-    o.insert.sequence = checked(IDC_INS_SEQ);
-    o.insert.start = text(IDC_SEQ_START);
-    o.insert.step = text(IDC_SEQ_STEP);
-    o.insert.digits = text(IDC_SEQ_DIGITS);
-
-    o.del.fromHead = checked(IDC_DEL_FROM_HEAD);
-    o.del.fromTail = checked(IDC_DEL_FROM_TAIL);
-    o.del.count = text(IDC_DEL_COUNT);
-    o.del.position = text(IDC_DEL_POS);
-
-    o.replace.byText = checked(IDC_REP_BY_TEXT);
-    o.replace.byPosition = checked(IDC_REP_BY_POS);
-    o.replace.find = text(IDC_REP_FIND);
-    o.replace.regex = checked(IDC_REP_REGEX);
-    o.replace.withText = text(IDC_REP_WITH);
-    o.replace.count = text(IDC_REP_COUNT);
-    o.replace.position = text(IDC_REP_POS);
-    o.replace.withRun = text(IDC_REP_RUN);
-    o.replace.invert = checked(IDC_REP_INVERT);
-    o.replace.fromHead = checked(IDC_REP_FROM_HEAD);
-    o.replace.fromTail = checked(IDC_REP_FROM_TAIL);
-
-    o.advanced.separator = text(IDC_ADV_SEP);
-    o.advanced.replacement = text(IDC_ADV_REPL);
-    o.advanced.mode1 = checked(IDC_ADV_MODE1);
-    o.advanced.n = text(IDC_ADV_N);
-    o.advanced.invert = checked(IDC_ADV_INVERT);
-    o.advanced.from = text(IDC_ADV_FROM);
-    o.advanced.to = text(IDC_ADV_TO);
-
-    o.mp3.templateText = text(IDC_MP3_STYLE);
-    o.mp3.start = text(IDC_MP3_SEQ_START);
-    o.mp3.step = text(IDC_MP3_SEQ_STEP);
-    o.mp3.digits = text(IDC_MP3_SEQ_DIGITS);
+    if (made(Part::Insert)) readInsert(o.insert);
+    if (made(Part::Delete)) readDelete(o.del);
+    if (made(Part::Replace)) readReplace(o.replace);
+    if (made(Part::Advanced)) readAdvanced(o.advanced);
+    if (made(Part::Mp3)) readMp3(o.mp3);
     return o;
+}
+
+void RulePages::readInsert(InsertOptions& o) const {
+    o.text = text(IDC_INS_TEXT);
+    o.insertIntoName = checked(IDC_INS_INTO_NAME);
+    o.position = text(IDC_INS_POS);
+    o.fromHead = checked(IDC_INS_FROM_HEAD);
+    o.sequence = checked(IDC_INS_SEQ);
+    o.start = text(IDC_SEQ_START);
+    o.step = text(IDC_SEQ_STEP);
+    o.digits = text(IDC_SEQ_DIGITS);
+}
+
+void RulePages::readDelete(DeleteOptions& o) const {
+    o.fromHead = checked(IDC_DEL_FROM_HEAD);
+    o.fromTail = checked(IDC_DEL_FROM_TAIL);
+    o.count = text(IDC_DEL_COUNT);
+    o.position = text(IDC_DEL_POS);
+}
+
+void RulePages::readReplace(ReplaceOptions& o) const {
+    o.byText = checked(IDC_REP_BY_TEXT);
+    o.byPosition = checked(IDC_REP_BY_POS);
+    o.find = text(IDC_REP_FIND);
+    o.regex = checked(IDC_REP_REGEX);
+    o.withText = text(IDC_REP_WITH);
+    o.count = text(IDC_REP_COUNT);
+    o.position = text(IDC_REP_POS);
+    o.withRun = text(IDC_REP_RUN);
+    o.invert = checked(IDC_REP_INVERT);
+    o.fromHead = checked(IDC_REP_FROM_HEAD);
+    o.fromTail = checked(IDC_REP_FROM_TAIL);
+}
+
+void RulePages::readAdvanced(AdvancedOptions& o) const {
+    o.separator = text(IDC_ADV_SEP);
+    o.replacement = text(IDC_ADV_REPL);
+    o.mode1 = checked(IDC_ADV_MODE1);
+    o.n = text(IDC_ADV_N);
+    o.invert = checked(IDC_ADV_INVERT);
+    o.from = text(IDC_ADV_FROM);
+    o.to = text(IDC_ADV_TO);
+}
+
+void RulePages::readMp3(Mp3Options& o) const {
+    o.templateText = text(IDC_MP3_STYLE);
+    o.start = text(IDC_MP3_SEQ_START);
+    o.step = text(IDC_MP3_SEQ_STEP);
+    o.digits = text(IDC_MP3_SEQ_DIGITS);
+}
+
+bool RulePages::tagBoxChecked() const { return made(Part::Mp3) && checked(IDC_MP3_SHOW_TAG); }
+
+void RulePages::setTagBoxChecked(bool on) {
+    if (!on && !made(Part::Mp3)) return;  // a box not made yet is cleared
+    make(Part::Mp3);
+    CheckDlgButton(window_, IDC_MP3_SHOW_TAG, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void RulePages::fillList(int id, std::initializer_list<const wchar_t*> entries) const {

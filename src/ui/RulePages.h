@@ -3,6 +3,9 @@
 // their first values, the enabling that follows the Insert page's check boxes and the Advanced
 // page's modes, the naming template's controls, the checks of the name fields, and the
 // options as the controls hold them. The window's layout places the controls.
+//
+// The form holds only the Basic page: the other parts are created the first time a page shows
+// them, so that the window opens without creating a hundred controls it may never show.
 
 #include <windows.h>
 
@@ -38,6 +41,11 @@ class RulePages {
     // The first values of every page, the first page shown.
     void setDefaults();
 
+    // The parts of the pages, each created once, on first use.
+    enum class Part { Basic, Insert, OperationObject, Delete, Replace, Advanced, Mp3 };
+    static constexpr std::size_t kPartCount = 7;
+    bool made(Part part) const { return made_[static_cast<std::size_t>(part)]; }
+
     int selectedPage() const { return selected_; }
     // The page the tab control has chosen, shown; the others hidden. Returns the control that
     // takes the focus on that page, or 0.
@@ -61,9 +69,24 @@ class RulePages {
     bool holdsForbiddenCharacter(int fieldId) const;
     void clearField(int fieldId);
 
+    // The Mp3 page's "Show Tag" box, which says whether the tag columns are shown.
+    bool tagBoxChecked() const;
+    void setTagBoxChecked(bool on);
+
+    // The options of a part not made yet are its first values.
     PageOptions readOptions() const;
 
   private:
+    void make(Part part);
+    void makePartsOf(int page);
+    // Gives a control of the pages its own class, if it has one.
+    void adopt(HWND control, int id);
+    void setFirstValues(Part part);
+    void readInsert(InsertOptions& o) const;
+    void readDelete(DeleteOptions& o) const;
+    void readReplace(ReplaceOptions& o) const;
+    void readAdvanced(AdvancedOptions& o) const;
+    void readMp3(Mp3Options& o) const;
     void showGroup(PageGroup group, bool show) const;
     void showReplacePage(bool show) const;
     HWND item(int id) const { return GetDlgItem(window_, id); }
@@ -76,6 +99,7 @@ class RulePages {
 
     HWND window_ = nullptr;
     int selected_ = PageBasic;
+    std::array<bool, kPartCount> made_{};
     CMyTabCtrl tabs_;
     std::array<CColorStatic, 11> groups_;
     std::array<CMyEdit, 7> edits_;

@@ -212,7 +212,7 @@ void CVarnelDlg::onListRightClick(const NMHDR& click) {
     list_.openContextMenu(click, hwnd(),
                           {.historyEmpty = history_.empty(),
                            .topmost = topmost_,
-                           .tagsShown = checked(IDC_MP3_SHOW_TAG)});
+                           .tagsShown = pages_.tagBoxChecked()});
 }
 
 void CVarnelDlg::onClearList() {

@@ -41,6 +41,10 @@ int CVarnelDlg::clientHeight() const {
 }
 
 void CVarnelDlg::applyLayout() {
+    // The label's font never changes: it is measured once, when the Insert page has been made.
+    if (insertLabelWidth_ == 0 && pages_.made(RulePages::Part::Insert)) {
+        insertLabelWidth_ = textWidth(item(IDC_LBL_INS_POS));
+    }
     std::vector<ControlPlace> places =
         mainLayout({SIZE{clientWidth(), clientHeight()}, insertLabelWidth_});
     // Only what moved is touched: a size change moves a handful of the window's controls. The
@@ -50,10 +54,10 @@ void CVarnelDlg::applyLayout() {
         ControlPlace& c = places[i];
         if (known && EqualRect(&placed_[i].rect, &c.rect)) continue;
         HWND control = c.id == kStatusBarId ? statusBar_.handle() : item(c.id);
-        if (control == nullptr) continue;
         // The controls of the pages not shown are placed when their page is: moving them all
-        // would cost a round trip each, at the opening and at every change of size.
-        if ((GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) == 0) {
+        // would cost a round trip each, at the opening and at every change of size. A page's
+        // controls are made the first time it is shown.
+        if (control == nullptr || (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) == 0) {
             c.rect = kNotPlaced;
             continue;
         }
@@ -66,8 +70,6 @@ void CVarnelDlg::applyLayout() {
 }
 
 void CVarnelDlg::relayout() {
-    // The label's font never changes: it is measured once, here.
-    insertLabelWidth_ = textWidth(item(IDC_LBL_INS_POS));
     placed_.clear();
     applyLayout();
 }

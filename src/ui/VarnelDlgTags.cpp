@@ -13,8 +13,8 @@
 namespace tessary {
 
 void CVarnelDlg::onShowTagMenu() {
-    const bool show = !checked(IDC_MP3_SHOW_TAG);
-    CheckDlgButton(hwnd(), IDC_MP3_SHOW_TAG, show ? BST_CHECKED : BST_UNCHECKED);
+    const bool show = !pages_.tagBoxChecked();
+    pages_.setTagBoxChecked(show);
     showTagColumns(show);
 }
 
@@ -38,7 +38,7 @@ void CVarnelDlg::showTagColumns(bool show) {
 void CVarnelDlg::removeTagColumns() {
     if (model_.columnCount() > kFixedColumnCount) showTagColumns(false);
     // The box says whether the columns are there.
-    CheckDlgButton(hwnd(), IDC_MP3_SHOW_TAG, BST_UNCHECKED);
+    pages_.setTagBoxChecked(false);
 }
 
 }  // namespace tessary

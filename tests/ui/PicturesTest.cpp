@@ -373,6 +373,7 @@ TEST_F(MainWindowPictures, ListWithTagColumns) {
         addQueuedFile(window_->model(), window_->model().rowCount(), path, fs);
     }
     window_->modelChanged();
+    selectPage(PageMp3);
     click(IDC_MP3_SHOW_TAG);
     // The tag columns are at the right end of the list.
     ListView_Scroll(item(IDC_FILE_LIST), 3000, 0);

@@ -45,6 +45,7 @@ TEST_F(TagsWindowTest, ShowTagAddsTheColumnsOnceAndAPageChangeTakesThemAway) {
     EXPECT_FALSE(checked(IDC_MP3_SHOW_TAG));
     EXPECT_EQ(listColumns(), kFixedColumnCount);
 
+    selectPage(PageMp3);
     click(IDC_MP3_SHOW_TAG);
     ASSERT_EQ(listColumns(), 15);
     EXPECT_EQ(listText(0, ColTitle), u"月亮代表我的心");
@@ -73,7 +74,22 @@ TEST_F(TagsWindowTest, ShowTagAddsTheColumnsOnceAndAPageChangeTakesThemAway) {
     EXPECT_FALSE(checked(IDC_MP3_SHOW_TAG));
 }
 
+TEST_F(TagsWindowTest, TheMenuShowsTheTagsBeforeTheMp3PageWasEverShown) {
+    // The box is made with its page; the menu makes it to say the columns are there.
+    EXPECT_EQ(item(IDC_MP3_SHOW_TAG), nullptr);
+    SendMessageW(hwnd(), WM_COMMAND, ID_SHOW_TAG_MENU, 0);
+    pump();
+    EXPECT_EQ(listColumns(), 15);
+    EXPECT_TRUE(checked(IDC_MP3_SHOW_TAG));
+    EXPECT_FALSE(visible(IDC_MP3_SHOW_TAG));
+    SendMessageW(hwnd(), WM_COMMAND, ID_SHOW_TAG_MENU, 0);
+    pump();
+    EXPECT_EQ(listColumns(), kFixedColumnCount);
+    EXPECT_FALSE(checked(IDC_MP3_SHOW_TAG));
+}
+
 TEST_F(TagsWindowTest, ABulkEditWorksOnTheSelectedRowsAndShowsWhatItWrote) {
+    selectPage(PageMp3);
     click(IDC_MP3_SHOW_TAG);
     for (int row : {0, 1}) {
         ListView_SetItemState(item(IDC_FILE_LIST), row, LVIS_SELECTED, LVIS_SELECTED);
@@ -190,6 +206,7 @@ TEST_F(TagsWindowTest, TheMp3PageNamesTheTaggedFilesAndRefusesTheOthers) {
 }
 
 TEST_F(MainWindowTest, TemplateControlsComposeTheNameStyle) {
+    selectPage(PageMp3);
     click(IDC_MP3_ARTIST);
     setText(IDC_MP3_STYLE, text(IDC_MP3_STYLE) + u"-");
     click(IDC_MP3_TITLE);
@@ -205,7 +222,8 @@ TEST_F(MainWindowTest, TemplateControlsComposeTheNameStyle) {
     EXPECT_EQ(text(IDC_MP3_STYLE), u"/D-/T");
     click(IDC_MP3_CLEAR);
     EXPECT_EQ(text(IDC_MP3_STYLE), u"");
-    // The group stays out of sight, as the window has no page for it.
+    // Another page hides the group.
+    selectPage(PageBasic);
     EXPECT_FALSE(visible(IDC_GRP_MP3));
     EXPECT_FALSE(visible(IDC_MP3_SHOW_TAG));
 }

@@ -1,6 +1,8 @@
 // The main window as it opens, its five pages and the controls that follow the page options.
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "VarnelDlgSupport.h"
 #include "ui/MyTabCtrl.h"
@@ -31,7 +33,14 @@ TEST_F(MainWindowTest, OpensOnTheBasicPageReadyToType) {
 }
 
 TEST_F(MainWindowTest, OptionsStartFromTheirDefaults) {
+    // The pages other than Basic are made when first shown; until then their options are the
+    // first values their controls are given.
+    EXPECT_EQ(item(IDC_INS_TEXT), nullptr);
+    EXPECT_EQ(item(IDC_MP3_SHOW_TAG), nullptr);
+    const PageOptions beforeMade = window_->readPageOptions();
+    for (int page : {1, 2, 3, 4, 5, 0}) selectPage(page);
     const PageOptions o = window_->readPageOptions();
+    EXPECT_TRUE(o == beforeMade);
     EXPECT_FALSE(o.editExtension);
     EXPECT_TRUE(o.insert.insertIntoName);
     EXPECT_TRUE(o.insert.fromHead);
@@ -169,6 +178,42 @@ TEST_F(MainWindowTest, EachPageShowsItsOwnControls) {
     EXPECT_FALSE(checked(IDC_OBJ_EXT));
 }
 
+TEST_F(MainWindowTest, MadePagesKeepTheFormsOrderOfPaintingAndOfTheTabKey) {
+    for (int page : {1, 2, 3, 4, 5, 1}) selectPage(page);
+    std::vector<int> order;  // the siblings from the top
+    for (HWND c = GetWindow(hwnd(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        order.push_back(GetDlgCtrlID(c));
+    }
+    const auto at = [&](int id) {
+        return std::find(order.begin(), order.end(), id) - order.begin();
+    };
+    const std::set<int> frames = {IDC_GRP_BASIC,     IDC_GRP_INSERT,  IDC_GRP_INS_POS,
+                                  IDC_GRP_SEQ,       IDC_GRP_OBJECT,  IDC_GRP_DELETE,
+                                  IDC_GRP_REP_TEXT,  IDC_GRP_REP_POS, IDC_GRP_ADV,
+                                  IDC_GRP_ADV_RANGE, IDC_GRP_MP3};
+    // The controls above every frame, the frames above the tabs, the tabs above the list.
+    for (const PagePlacement& p : pagePlacements()) {
+        ASSERT_LT(at(p.id), static_cast<long>(order.size())) << p.id;
+        if (frames.count(p.id) != 0) continue;
+        for (int frame : frames) EXPECT_LT(at(p.id), at(frame)) << p.id << " over " << frame;
+    }
+    for (int frame : frames) EXPECT_LT(at(frame), at(IDC_TAB)) << frame;
+    EXPECT_LT(at(IDC_TAB), at(IDC_FILE_LIST));
+
+    // The Tab key on the Insert page: its controls in the form's order, then the operation
+    // object, then the tabs and the list.
+    std::vector<int> walked;
+    HWND from = item(IDC_INS_TEXT);
+    for (int step = 0; step < 9; ++step) {
+        from = GetNextDlgTabItem(hwnd(), from, FALSE);
+        walked.push_back(GetDlgCtrlID(from));
+    }
+    const std::vector<int> expected = {IDC_INS_INTO_NAME, IDC_INS_SEQ,   IDC_INS_CLEAR,
+                                       IDC_INS_FROM_HEAD, IDC_INS_POS,   IDC_OBJ_NAME,
+                                       IDC_TAB,           IDC_FILE_LIST, IDC_ADD_FILES};
+    EXPECT_EQ(walked, expected);
+}
+
 TEST_F(MainWindowTest, ReplacePanelFollowsTheModeAtTheMomentOfSwitching) {
     selectPage(3);
     EXPECT_TRUE(visible(IDC_REP_FIND));
@@ -303,6 +348,7 @@ TEST_F(MainWindowTest, NameFieldsRefuseForbiddenCharacters) {
         {IDC_REP_RUN, u"a|b", true},    {IDC_ADV_SEP, u"/", true},
         {IDC_ADV_REPL, u"\"q\"", true}, {IDC_NEW_NAME, u"照片 (1)", false},
     };
+    for (int page : {PageInsert, PageReplace, PageAdvanced, PageBasic}) selectPage(page);
     for (const Case& c : cases) {
         const std::size_t before = prompter_.shown().size();
         setText(c.id, c.typed);

@@ -29,6 +29,8 @@ struct BasicOptions {
     CaseObject caseObject = CaseObject::Name;
     std::u16string newExtension;  // edit 1009
     std::u16string newName;       // edit 1010
+
+    bool operator==(const BasicOptions&) const = default;
 };
 
 struct InsertOptions {
@@ -40,6 +42,8 @@ struct InsertOptions {
     std::u16string start = u"0";
     std::u16string step = u"1";
     std::u16string digits = u"1";
+
+    bool operator==(const InsertOptions&) const = default;
 };
 
 struct DeleteOptions {
@@ -47,6 +51,8 @@ struct DeleteOptions {
     bool fromTail = false;
     std::u16string count = u"1";
     std::u16string position = u"1";
+
+    bool operator==(const DeleteOptions&) const = default;
 };
 
 struct ReplaceOptions {
@@ -61,6 +67,8 @@ struct ReplaceOptions {
     bool invert = false;
     bool fromHead = true;
     bool fromTail = false;
+
+    bool operator==(const ReplaceOptions&) const = default;
 };
 
 struct AdvancedOptions {
@@ -71,6 +79,8 @@ struct AdvancedOptions {
     bool invert = false;
     std::u16string from = u"1";
     std::u16string to = u"2";
+
+    bool operator==(const AdvancedOptions&) const = default;
 };
 
 // The Mp3 page: the naming template and the running number /D stands for.
@@ -79,6 +89,8 @@ struct Mp3Options {
     std::u16string start = u"1";
     std::u16string step = u"1";
     std::u16string digits = u"2";
+
+    bool operator==(const Mp3Options&) const = default;
 };
 
 struct PageOptions {
@@ -89,6 +101,8 @@ struct PageOptions {
     ReplaceOptions replace;
     AdvancedOptions advanced;
     Mp3Options mp3;
+
+    bool operator==(const PageOptions&) const = default;
 };
 
 }  // namespace tessary

@@ -133,6 +133,13 @@
 #define IDS_MAIN_ABOUTBOX 101
 #define IDD_TESSARY_DIALOG 102
 #define IDR_LIST_MENU 133
+// The parts of the rule pages created on first use (the Basic page is in the form itself).
+#define IDD_PART_INSERT 300
+#define IDD_PART_OBJECT 301               // the operation object of the Insert to Advanced pages
+#define IDD_PART_DELETE 302
+#define IDD_PART_REPLACE 303
+#define IDD_PART_ADVANCED 304
+#define IDD_PART_MP3 305
 
 // The about item of the system menu (beside IDM_FRAME_*, the private commands above).
 #define IDM_MAIN_ABOUTBOX 0x0010
