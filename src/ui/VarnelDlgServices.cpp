@@ -2,13 +2,13 @@
 
 #include "ui/VarnelDlgServices.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/CommonDialogs.h"
 #include "ui/DialogEditTag.h"
 #include "ui/DlgAbout.h"
 #include "ui/DlgEditOne.h"
@@ -79,7 +79,7 @@ std::optional<std::u16string> chooseOneFile(HWND owner, const OneFileDialog& req
     // The working folder stays: LastOpen.ini and help.chm are looked for there.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     dialog.Flags |= request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    const BOOL chosen = request.save ? showSaveFileDialog(dialog) : showOpenFileDialog(dialog);
     if (!chosen) return std::nullopt;
     return std::u16string(reinterpret_cast<const char16_t*>(name.data()));
 }
@@ -123,9 +123,8 @@ FilePick DesktopShell::pickFiles(HWND owner, const std::u16string& initialFolder
     // and LastOpen.ini and help.chm would be looked for there afterwards.
     dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     FilePick pick;
-    if (!GetOpenFileNameW(&dialog)) {
-        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
-            pick.outcome = FilePick::Outcome::TooMany;
+    if (!showOpenFileDialog(dialog)) {
+        if (commonDialogError() == FNERR_BUFFERTOOSMALL) pick.outcome = FilePick::Outcome::TooMany;
         return pick;
     }
     static_cast<PickedFiles&>(pick) = splitPickedFiles(
