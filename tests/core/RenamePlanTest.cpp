@@ -73,6 +73,17 @@ TEST(RenamePlan, ReadsEachFolderOnceAndQueriesOnlyFilesItDidNotSee) {
     EXPECT_EQ(plan.renameCount(), 200);
     EXPECT_EQ(plan.rows.back().verdict, RowVerdict::SourceMissing);
     EXPECT_EQ(plan.groups.size(), 4u);  // one +1 shift per folder
+
+    // A preview's check wants the verdicts only: the same rows, no steps to run.
+    const RenamePlan verdicts = planRenames(requests, fs, nullptr, PlanUse::VerdictsOnly);
+    ASSERT_EQ(verdicts.rows.size(), plan.rows.size());
+    for (std::size_t r = 0; r < plan.rows.size(); ++r) {
+        EXPECT_EQ(verdicts.rows[r].verdict, plan.rows[r].verdict) << r;
+        EXPECT_EQ(verdicts.rows[r].otherRow, plan.rows[r].otherRow) << r;
+    }
+    EXPECT_EQ(verdicts.renameCount(), 200);
+    EXPECT_TRUE(verdicts.steps.empty());
+    EXPECT_TRUE(verdicts.groups.empty());
 }
 
 TEST(RenamePlan, AFolderThatCannotBeReadIsLeftToTheRenames) {

@@ -74,5 +74,33 @@ TEST(RowTexts, GrowingKeepsEveryTextAndOnlyWhatIsUsed) {
     EXPECT_EQ(row.text(1), u"0123456789");
 }
 
+// A row of file names keeps its ranges narrow; one whose block passes 65,535 units (a long tag
+// text) widens them, and narrows them again once its block is rebuilt small.
+TEST(RowTexts, ARowPastSixtyFiveThousandUnitsKeepsEveryText) {
+    RowTexts row;
+    row.reset(3, 16);
+    row.set(0, u"short.txt");
+    const std::size_t narrow = row.heapBytes();
+    const std::u16string longText = std::u16string(70'000, u'x') + u"0123456789";
+    row.set(1, longText);
+    row.set(2, row.text(1).substr(70'000));  // shares the far end of the long text
+    EXPECT_EQ(all(row), (std::vector<std::u16string>{u"short.txt", longText, u"0123456789"}));
+    row.insertColumn(1);
+    EXPECT_EQ(all(row), (std::vector<std::u16string>{u"short.txt", u"", longText, u"0123456789"}));
+    const RowTexts copy = row;
+    EXPECT_EQ(copy.text(2), longText);
+    EXPECT_EQ(copy.text(3), u"0123456789");
+
+    // The long text goes; a text that no longer fits rebuilds the block around what is used.
+    row.set(2, u"b");
+    row.set(0, std::u16string(100, u'n'));
+    EXPECT_EQ(all(row),
+              (std::vector<std::u16string>{std::u16string(100, u'n'), u"", u"b", u"0123456789"}));
+    EXPECT_LT(row.heapBytes(), narrow + 300);
+    row.eraseColumn(1);
+    EXPECT_EQ(all(row),
+              (std::vector<std::u16string>{std::u16string(100, u'n'), u"b", u"0123456789"}));
+}
+
 }  // namespace
 }  // namespace tessary

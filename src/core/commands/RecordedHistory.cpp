@@ -1,5 +1,7 @@
 #include "commands/RecordedHistory.h"
 
+#include <utility>
+
 #include "disk/RowRequests.h"
 
 namespace tessary {
@@ -88,7 +90,7 @@ CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistor
         requests.push_back({model.text(u.row, ColPath), u.sourceName, u.newName});
     }
     RenamePlan plan;
-    const BatchResult batch = runBatch(runner, plan, requests, fs, journalPath);
+    const BatchResult batch = runBatch(runner, plan, std::move(requests), fs, journalPath);
     if (!batch.ran) {
         effects.message = kJournalNotWritten;
         return effects;

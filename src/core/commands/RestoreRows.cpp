@@ -1,6 +1,7 @@
 #include "commands/RestoreRows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "disk/RenameBatch.h"
 #include "disk/RenamePlan.h"
@@ -115,7 +116,7 @@ RestoreRun restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
         rowOfRequest.push_back(i);
     }
     RenamePlan plan;
-    const BatchResult batch = runBatch(runner, plan, requests, fs, journalPath);
+    const BatchResult batch = runBatch(runner, plan, std::move(requests), fs, journalPath);
     if (!batch.ran) return RestoreRun::JournalNotWritten;
     for (const std::size_t i : unsafe) rows[i].status = kStatusFailed;
     for (std::size_t r = 0; r < rowOfRequest.size(); ++r) {

@@ -28,8 +28,9 @@ std::u16string previewStatusText(const RowPlan& row) {
 PreviewCheck checkPreview(FileListModel& model, const FileSystem& fs, BatchRunner& runner) {
     const std::vector<RenameRequest> requests = requestsOfRows(model, ColPreview);
     RenamePlan plan;
-    runner.run(model.rowCount(), BatchWork::PreviewCheck,
-               [&](BatchProgress& progress) { plan = planRenames(requests, fs, &progress); });
+    runner.run(model.rowCount(), BatchWork::PreviewCheck, [&](BatchProgress& progress) {
+        plan = planRenames(requests, fs, &progress, PlanUse::VerdictsOnly);
+    });
     PreviewCheck check;
     check.stopped = !plan.complete;
     for (int row = 0; row < model.rowCount(); ++row) {

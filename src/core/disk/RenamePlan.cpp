@@ -392,8 +392,17 @@ class Planner {
 
 namespace {
 
+// The whole plan's tables are made for a step per row at the start. A batch with cycles, which
+// take a step more each, grows them by an eighth at a time rather than doubling them: for
+// 200,000 rows a table of steps is 8 MB.
+template <class T>
+void makeRoom(std::vector<T>& table, std::size_t more) {
+    if (table.size() + more <= table.capacity()) return;
+    table.reserve(std::max(table.size() + more, table.capacity() + table.capacity() / 8));
+}
+
 // Adds the plan of one folder's rows to the whole plan; `rows` maps its rows to the batch's.
-void merge(RenamePlan& whole, const RenamePlan& part, const std::vector<int>& rows) {
+void merge(RenamePlan& whole, const RenamePlan& part, const std::vector<int>& rows, PlanUse use) {
     const int folderBase = static_cast<int>(whole.folders.size());
     const int stepBase = static_cast<int>(whole.steps.size());
     whole.folders.insert(whole.folders.end(), part.folders.begin(), part.folders.end());
@@ -402,6 +411,9 @@ void merge(RenamePlan& whole, const RenamePlan& part, const std::vector<int>& ro
         if (row.otherRow >= 0) row.otherRow = rows[static_cast<std::size_t>(row.otherRow)];
         whole.rows[static_cast<std::size_t>(rows[r])] = row;
     }
+    if (use == PlanUse::VerdictsOnly) return;
+    makeRoom(whole.steps, part.steps.size());
+    makeRoom(whole.groups, part.groups.size());
     for (RenameStep step : part.steps) {
         step.row = rows[static_cast<std::size_t>(step.row)];
         step.folder += folderBase;
@@ -416,7 +428,7 @@ void merge(RenamePlan& whole, const RenamePlan& part, const std::vector<int>& ro
 }  // namespace
 
 RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs,
-                       BatchProgress* progress) {
+                       BatchProgress* progress, PlanUse use) {
     // Rows of different folders never meet: each folder is planned on its own, which keeps
     // every table small enough to stay in the processor's cache.
     std::unordered_map<std::u16string_view, int> spelled;
@@ -452,7 +464,10 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
         return whole;
     }
     whole.rows.resize(requests.size());
-    whole.steps.reserve(requests.size() + requests.size() / 2);
+    if (use == PlanUse::Run) {
+        whole.steps.reserve(requests.size());
+        whole.groups.reserve(requests.size());
+    }
     Planner planner(fs, whole.temporaryNames);
     std::vector<RenameRequest> part;
     int rowsPlanned = 0;
@@ -465,11 +480,12 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
         }
         // A folder added at once has its rows one after the other: they are planned in place.
         if (rows.back() - rows.front() + 1 == static_cast<int>(rows.size())) {
-            merge(whole, planner.run(std::span(requests).subspan(rows.front(), rows.size())), rows);
+            merge(whole, planner.run(std::span(requests).subspan(rows.front(), rows.size())), rows,
+                  use);
         } else {
             part.clear();
             for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
-            merge(whole, planner.run(part), rows);
+            merge(whole, planner.run(part), rows, use);
         }
         rowsPlanned += static_cast<int>(rows.size());
         if (progress) progress->stepsDone(static_cast<int>(rows.size()));

@@ -85,10 +85,15 @@ struct RenamePlan {
 // The first part of every temporary name a plan chooses.
 inline constexpr char16_t kTemporaryNamePrefix[] = u"~tessary-";
 
+// What a plan is made for: to be run, or only to tell each row's verdict (the check of a
+// preview, which for 200,000 rows then holds no table of steps). A plan of verdicts only may
+// lack steps and is never to be run.
+enum class PlanUse { Run, VerdictsOnly };
+
 // Decides every row and orders the steps. Reads each folder that has a row to rename once,
 // to learn which names are taken; nothing is changed. With `progress`, the rows are counted
 // as each folder is planned, and a stop ends planning before the next folder.
 RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs,
-                       BatchProgress* progress = nullptr);
+                       BatchProgress* progress = nullptr, PlanUse use = PlanUse::Run);
 
 }  // namespace tessary

@@ -27,13 +27,13 @@ void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCom
     }
 }
 
-BatchResult runBatch(BatchRunner& runner, RenamePlan& plan,
-                     const std::vector<RenameRequest>& requests, FileSystem& fs,
-                     std::u16string_view journalPath) {
+BatchResult runBatch(BatchRunner& runner, RenamePlan& plan, std::vector<RenameRequest> requests,
+                     FileSystem& fs, std::u16string_view journalPath) {
     BatchResult result;
     // Planning reads every folder of the batch, so it is part of the work as well.
     runner.run(static_cast<int>(requests.size()), BatchWork::Renames, [&](BatchProgress& progress) {
         plan = planRenames(requests, fs);
+        std::vector<RenameRequest>().swap(requests);
         result = runRenamePlan(plan, fs, journalPath, false, &progress);
     });
     return result;

@@ -8,11 +8,22 @@
 
 namespace tessary {
 std::unique_ptr<std::byte[]> RowTexts::allocate(int columns, std::size_t capacity) {
-    const std::size_t bytes = columns * sizeof(Span) + capacity * sizeof(char16_t);
+    const std::size_t spans = columns * spanBytes(wideFor(capacity));
+    const std::size_t bytes = spans + capacity * sizeof(char16_t);
     if (bytes == 0) return nullptr;
     std::unique_ptr<std::byte[]> block(new std::byte[bytes]);
-    std::uninitialized_value_construct_n(reinterpret_cast<Span*>(block.get()), columns);
+    std::memset(block.get(), 0, spans);
     return block;
+}
+
+void RowTexts::setSpan(int column, Span s) {
+    if (wide_) {
+        std::memcpy(block_.get() + column * 8, &s, sizeof s);
+        return;
+    }
+    const std::uint16_t narrow[2] = {static_cast<std::uint16_t>(s.start),
+                                     static_cast<std::uint16_t>(s.length)};
+    std::memcpy(block_.get() + column * 4, narrow, sizeof narrow);
 }
 
 RowTexts::RowTexts(const RowTexts& other)
@@ -20,10 +31,11 @@ RowTexts::RowTexts(const RowTexts& other)
       size_(other.size_),
       capacity_(other.capacity_),
       shared_(other.shared_),
-      columns_(other.columns_) {
+      columns_(other.columns_),
+      wide_(other.wide_) {
     if (block_) {
         std::memcpy(block_.get(), other.block_.get(),
-                    columns_ * sizeof(Span) + size_ * sizeof(char16_t));
+                    columns_ * spanBytes(wide_) + size_ * sizeof(char16_t));
     }
 }
 
@@ -36,15 +48,19 @@ void RowTexts::reset(int columns, std::size_t units) {
     block_ = allocate(columns, units);
     columns_ = static_cast<std::uint16_t>(columns);
     capacity_ = static_cast<std::uint32_t>(units);
+    wide_ = wideFor(units);
     size_ = 0;
     shared_ = 0;
 }
 
 void RowTexts::resizeColumns(int columns) {
+    // The capacity stays, and with it the ranges' width.
     std::unique_ptr<std::byte[]> block = allocate(columns, capacity_);
-    auto* spans = reinterpret_cast<Span*>(block.get());
-    std::copy_n(this->spans(), std::min<int>(columns, columns_), spans);
-    std::copy_n(units(), size_, reinterpret_cast<char16_t*>(block.get() + columns * sizeof(Span)));
+    const std::size_t spanSize = spanBytes(wide_);
+    if (block_) {
+        std::memcpy(block.get(), block_.get(), std::min<int>(columns, columns_) * spanSize);
+    }
+    std::copy_n(units(), size_, reinterpret_cast<char16_t*>(block.get() + columns * spanSize));
     block_ = std::move(block);
     columns_ = static_cast<std::uint16_t>(columns);
 }
@@ -57,9 +73,9 @@ bool RowTexts::holds(std::u16string_view text) const {
 }
 
 void RowTexts::markShared(int column) {
-    const Span s = spans()[column];
+    const Span s = span(column);
     for (int c = 0; c < std::min<int>(columns_, 32); ++c) {
-        const Span o = spans()[c];
+        const Span o = span(c);
         if (o.start < s.start + s.length && s.start < o.start + o.length) shared_ |= 1u << c;
     }
 }
@@ -74,16 +90,16 @@ void RowTexts::set(int column, std::u16string_view text) {
         if (at >= 0) text = {units() + at, text.size()};
     }
     if (text.empty()) {
-        spans()[column] = {};
+        setSpan(column, {});
         return;
     }
     if (holds(text)) {
-        spans()[column] = {static_cast<std::uint32_t>(text.data() - units()),
-                           static_cast<std::uint32_t>(text.size())};
+        setSpan(column, {static_cast<std::uint32_t>(text.data() - units()),
+                         static_cast<std::uint32_t>(text.size())});
         markShared(column);
         return;
     }
-    Span& s = spans()[column];
+    const Span s = span(column);
     const bool own = s.length != 0 && !shared(column);
     // Rewritten where it is when it fits there (every preview writes the same column again),
     // or at the end of the block when it ends the block.
@@ -91,29 +107,32 @@ void RowTexts::set(int column, std::u16string_view text) {
                 (s.start + s.length == size_ && s.start + text.size() <= capacity_))) {
         std::copy(text.begin(), text.end(), units() + s.start);
         if (s.start + s.length == size_) size_ = s.start + static_cast<std::uint32_t>(text.size());
-        s.length = static_cast<std::uint32_t>(text.size());
+        setSpan(column, {s.start, static_cast<std::uint32_t>(text.size())});
         return;
     }
-    s = {};
+    setSpan(column, {});
     if (column < 32) shared_ &= ~(1u << column);
     if (size_ + text.size() > capacity_) reserveMore(text.size());
     std::copy(text.begin(), text.end(), units() + size_);
-    spans()[column] = {size_, static_cast<std::uint32_t>(text.size())};
+    setSpan(column, {size_, static_cast<std::uint32_t>(text.size())});
     size_ += static_cast<std::uint32_t>(text.size());
 }
 
 void RowTexts::reserveMore(std::size_t more) {
     // The ranges in use, merged where they overlap, are copied in order into a new block.
+    std::vector<Span> spans(columns_);
     std::vector<int> order;
     for (int c = 0; c < columns_; ++c) {
-        if (spans()[c].length != 0) order.push_back(c);
+        spans[static_cast<std::size_t>(c)] = span(c);
+        if (spans[static_cast<std::size_t>(c)].length != 0) order.push_back(c);
     }
+    const auto spanOf = [&spans](int c) -> Span& { return spans[static_cast<std::size_t>(c)]; };
     std::sort(order.begin(), order.end(),
-              [&](int a, int b) { return spans()[a].start < spans()[b].start; });
+              [&](int a, int b) { return spanOf(a).start < spanOf(b).start; });
     std::size_t live = 0;
     std::uint32_t coveredTo = 0;
     for (const int c : order) {
-        const Span s = spans()[c];
+        const Span s = spanOf(c);
         const std::uint32_t from = std::max(s.start, coveredTo);
         if (s.start + s.length > from) live += s.start + s.length - from;
         coveredTo = std::max(coveredTo, s.start + s.length);
@@ -121,15 +140,14 @@ void RowTexts::reserveMore(std::size_t more) {
     // A little room beyond, so that a column rewritten a little longer stays in place.
     const std::size_t capacity = live + more + 8;
     std::unique_ptr<std::byte[]> block = allocate(columns_, capacity);
-    auto* spans = reinterpret_cast<Span*>(block.get());
-    auto* units = reinterpret_cast<char16_t*>(block.get() + columns_ * sizeof(Span));
-    std::copy_n(this->spans(), columns_, spans);
+    auto* units =
+        reinterpret_cast<char16_t*>(block.get() + columns_ * spanBytes(wideFor(capacity)));
     std::uint32_t size = 0;
     std::uint32_t runStart = 0;  // where the current merged range began, old and new
     std::uint32_t runNew = 0;
     coveredTo = 0;
     for (const int c : order) {
-        Span& s = spans[c];
+        Span& s = spanOf(c);
         if (s.start >= coveredTo) {
             runStart = s.start;
             runNew = size;
@@ -146,13 +164,15 @@ void RowTexts::reserveMore(std::size_t more) {
     block_ = std::move(block);
     size_ = size;
     capacity_ = static_cast<std::uint32_t>(capacity);
+    wide_ = wideFor(capacity);
+    for (int c = 0; c < columns_; ++c) setSpan(c, spanOf(c));
 }
 
 void RowTexts::insertColumn(int column) {
     if (column < 0 || column >= columns_) return;
     resizeColumns(columns_ + 1);
-    std::copy_backward(spans() + column, spans() + columns_ - 1, spans() + columns_);
-    spans()[column] = {};
+    for (int c = columns_ - 1; c > column; --c) setSpan(c, span(c - 1));
+    setSpan(column, {});
     // Columns move seldom (the tag columns): every column counts as shared from then on,
     // which costs one copy at its next rewrite.
     shared_ = ~0u;
@@ -160,14 +180,13 @@ void RowTexts::insertColumn(int column) {
 
 void RowTexts::eraseColumn(int column) {
     if (column < 0 || column >= columns_) return;
-    std::copy(spans() + column + 1, spans() + columns_, spans() + column);
+    for (int c = column; c + 1 < columns_; ++c) setSpan(c, span(c + 1));
     resizeColumns(columns_ - 1);
     shared_ = ~0u;
 }
 
 std::size_t RowTexts::heapBytes() const {
-    return block_ ? std::size_t{capacity_} * sizeof(char16_t) + std::size_t{columns_} * sizeof(Span)
-                  : 0;
+    return block_ ? std::size_t{capacity_} * sizeof(char16_t) + columns_ * spanBytes(wide_) : 0;
 }
 
 }  // namespace tessary

@@ -3,9 +3,12 @@
 // block, and a column set from a part of another column's text of the same row shares that
 // text's units: a row added from its path keeps the path once, with its folder and its name as
 // parts of it. A list of 200,000 rows holds about a third of what one string per cell took.
+// A block of at most 65,535 units, as every row of file names is, keeps each range in 4 bytes
+// rather than 8.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -23,7 +26,7 @@ class RowTexts {
     // Empty for a column beyond the row's. The view lasts until the row is next written.
     std::u16string_view text(int column) const {
         if (column < 0 || column >= columns_) return {};
-        const Span s = spans()[column];
+        const Span s = span(column);
         return {units() + s.start, s.length};
     }
     // A text that lies within this row's own block (a view of one of its texts, or part of
@@ -47,16 +50,30 @@ class RowTexts {
     };
 
     // One block holds the columns' ranges and, after them, the units: one allocation and one
-    // place in memory for each row, which a pass over the list reads in order.
-    Span* spans() { return reinterpret_cast<Span*>(block_.get()); }
-    const Span* spans() const { return reinterpret_cast<const Span*>(block_.get()); }
+    // place in memory for each row, which a pass over the list reads in order. A range takes
+    // two 16-bit numbers in a block of few units (narrow), two 32-bit ones otherwise (wide).
+    static constexpr std::size_t kMostNarrowUnits = 0xFFFF;
+    static bool wideFor(std::size_t capacity) { return capacity > kMostNarrowUnits; }
+    static std::size_t spanBytes(bool wide) { return wide ? 8 : 4; }
+    Span span(int column) const {
+        if (wide_) {
+            Span s;
+            std::memcpy(&s, block_.get() + column * 8, sizeof s);
+            return s;
+        }
+        std::uint16_t narrow[2];
+        std::memcpy(narrow, block_.get() + column * 4, sizeof narrow);
+        return {narrow[0], narrow[1]};
+    }
+    void setSpan(int column, Span s);
     char16_t* units() {
-        return reinterpret_cast<char16_t*>(block_.get() + columns_ * sizeof(Span));
+        return reinterpret_cast<char16_t*>(block_.get() + columns_ * spanBytes(wide_));
     }
     const char16_t* units() const {
-        return reinterpret_cast<const char16_t*>(block_.get() + columns_ * sizeof(Span));
+        return reinterpret_cast<const char16_t*>(block_.get() + columns_ * spanBytes(wide_));
     }
-    // A block for `columns` empty ranges and `capacity` units.
+    // A block for `columns` empty ranges and `capacity` units; its ranges are wide when the
+    // capacity asks for it.
     static std::unique_ptr<std::byte[]> allocate(int columns, std::size_t capacity);
 
     void resizeColumns(int columns);
@@ -75,6 +92,7 @@ class RowTexts {
     // marked until it is written again.
     std::uint32_t shared_ = 0;
     std::uint16_t columns_ = 0;
+    bool wide_ = false;  // the ranges' width, set with every block
 };
 
 }  // namespace tessary
