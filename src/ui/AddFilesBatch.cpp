@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "disk/LastOpenSettings.h"
 #include "ui/DlgProgress.h"
@@ -28,16 +29,18 @@ void finishFeed(AddBatchState& state, AddBatchKind kind) {
 // checks for Stop after each, so a stop still takes effect after the file in hand. Under Wine a
 // message from one thread to another costs far more than building a row, which made one
 // message per file the whole cost of a large batch.
-void feedPaths(AddBatchState& state, const std::vector<std::u16string_view>& paths,
-               AddFileKind kind) {
+void feedPaths(AddBatchState& state, PathList& paths, AddFileKind kind) {
     HWND main = state.mainWindow;
     const auto total = static_cast<std::uint32_t>(paths.size());
     const auto group = static_cast<std::uint32_t>(
         std::min<std::size_t>(state.filesPerMessage, state.queue.slotCount()));
     const UniqueEvent paused(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    // A group the window did not build whole is queued again from where it stopped; its paths
+    // are still in their slots, as a group never holds more paths than there are slots.
+    std::uint32_t stored = 0;
     for (std::uint32_t i = 0; i < total && !state.stopRequested;) {
         const std::uint32_t end = std::min(total, i + group);
-        for (std::uint32_t k = i; k < end; ++k) state.queue.store(k, paths[k]);
+        for (; stored < end; ++stored) state.queue.store(stored, paths.next());
         state.queuedEnd = end;
         const LRESULT built = SendMessageW(main, WM_ADDFILE, i, kind);
         if (built <= 0) break;  // no window to take them
@@ -52,6 +55,20 @@ void feedPaths(AddBatchState& state, const std::vector<std::u16string_view>& pat
     state.queue.release();
 }
 
+// The paths of a pick, as the dialog gave them.
+class PickedPaths final : public PathList {
+  public:
+    explicit PickedPaths(const std::vector<std::u16string>& paths) : paths_(paths) {}
+    std::size_t size() const override { return paths_.size(); }
+    std::u16string_view next() override {
+        return next_ < paths_.size() ? std::u16string_view(paths_[next_++]) : std::u16string_view();
+    }
+
+  private:
+    const std::vector<std::u16string>& paths_;
+    std::size_t next_ = 0;
+};
+
 struct DropFeed {
     AddBatchState* state;
     HDROP drop;
@@ -60,10 +77,9 @@ struct DropFeed {
 DWORD WINAPI feedDroppedFiles(void* argument) {
     const DropFeed& feed = *static_cast<DropFeed*>(argument);
     AddBatchState& state = *feed.state;
-    const DroppedPaths dropped(feed.drop);
-    const std::vector<std::u16string_view>& paths = dropped.paths();
-    SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, paths.size(), kProgressStart);
-    feedPaths(state, paths, kAddDropped);
+    DroppedPaths dropped(feed.drop);
+    SendMessageW(state.dropProgress, WM_ADDPROGRESS_DROP, dropped.size(), kProgressStart);
+    feedPaths(state, dropped, kAddDropped);
     finishFeed(state, AddBatchKind::Drop);
     return 0;
 }
@@ -71,8 +87,8 @@ DWORD WINAPI feedDroppedFiles(void* argument) {
 DWORD WINAPI feedPickedFiles(void* argument) {
     AddBatchState& state = *static_cast<AddBatchState*>(argument);
     SendMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, state.picked.size(), kProgressStart);
-    feedPaths(state, std::vector<std::u16string_view>(state.picked.begin(), state.picked.end()),
-              kAddPicked);
+    PickedPaths picked(state.picked);
+    feedPaths(state, picked, kAddPicked);
     finishFeed(state, AddBatchKind::Pick);
     return 0;
 }
@@ -92,8 +108,10 @@ DroppedPaths::DroppedPaths(HDROP drop) : drop_(drop) {
     const char* list = block + header.pFiles;
     const std::size_t bytes = size - header.pFiles;
     if (header.fWide) {
-        paths_ = zeroSeparatedStrings(
-            std::u16string_view(reinterpret_cast<const char16_t*>(list), bytes / sizeof(char16_t)));
+        const std::u16string_view paths(reinterpret_cast<const char16_t*>(list),
+                                        bytes / sizeof(char16_t));
+        for (ZeroSeparatedCursor<char16_t> counter(paths); counter.next();) ++count_;
+        wide_ = ZeroSeparatedCursor<char16_t>(paths);
         return;
     }
     for (const std::string_view path : zeroSeparatedStrings(std::string_view(list, bytes))) {
@@ -104,8 +122,16 @@ DroppedPaths::DroppedPaths(HDROP drop) : drop_(drop) {
         wide.resize(static_cast<std::size_t>(std::max(got, 0)));
         converted_.push_back(std::move(wide));
     }
-    // Viewed once every copy is made: the list no longer moves them.
-    paths_.assign(converted_.begin(), converted_.end());
+    count_ = converted_.size();
+}
+
+std::u16string_view DroppedPaths::next() {
+    if (!converted_.empty()) {
+        return nextConverted_ < converted_.size()
+                   ? std::u16string_view(converted_[nextConverted_++])
+                   : std::u16string_view();
+    }
+    return wide_.next().value_or(std::u16string_view());
 }
 
 DroppedPaths::~DroppedPaths() {
@@ -130,14 +156,14 @@ void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
                   StartSettings& settings) {
     if (batch.running.exchange(true)) return;
     batch.mainWindow = mainWindow;
-    const FilePick pick = shell.pickFiles(mainWindow, settings.lastOpen.folder());
+    FilePick pick = shell.pickFiles(mainWindow, settings.lastOpen.folder());
     if (pick.outcome == FilePick::Outcome::TooMany) {
         prompter.showMessage(kTooManyPicked);
     } else if (pick.outcome == FilePick::Outcome::Confirmed && !pick.files.empty()) {
         if (!settings.lastOpen.store(settings.file, pick.resultPath)) {
             prompter.platformMessageBox(kLastOpenNotWritten, u"", prompt::kOk);
         } else {
-            batch.picked = pick.files;
+            batch.picked = std::move(pick.files);
             batch.total = static_cast<std::uint32_t>(batch.picked.size());
             CDlgProgress2 progress(batch, AddBatchKind::Pick, &feedPickedFiles, &batch);
             progress.runBatch(mainWindow);

@@ -73,24 +73,36 @@ void runPickBatch(AddBatchState& batch, HWND mainWindow, MainWindowShell& shell,
 // is refused with a message. Does not release the drop handle.
 void runDropBatch(AddBatchState& batch, HWND mainWindow, HDROP drop, Prompter& prompter);
 
+// The paths of a batch, handed to its feed one after another in their order.
+class PathList {
+  public:
+    virtual ~PathList() = default;
+    virtual std::size_t size() const = 0;
+    // The next path; empty once every path has been handed over.
+    virtual std::u16string_view next() = 0;
+};
+
 // Every path of a drop, in order, each read whole, in one pass over the handle's list (asking
 // the shell for path i walks the list from its start, which made a large drop quadratic). The
 // paths view the handle's memory, locked while this lives (or, for a drop of ANSI names, their
-// wide copies).
-class DroppedPaths {
+// wide copies); nothing else is kept of a drop of 200,000 files but their count.
+class DroppedPaths final : public PathList {
   public:
     explicit DroppedPaths(HDROP drop);
-    ~DroppedPaths();
+    ~DroppedPaths() override;
     DroppedPaths(const DroppedPaths&) = delete;
     DroppedPaths& operator=(const DroppedPaths&) = delete;
 
-    const std::vector<std::u16string_view>& paths() const { return paths_; }
+    std::size_t size() const override { return count_; }
+    std::u16string_view next() override;
 
   private:
     HDROP drop_;
     bool locked_ = false;
+    std::size_t count_ = 0;
+    ZeroSeparatedCursor<char16_t> wide_{{}};
     std::vector<std::u16string> converted_;
-    std::vector<std::u16string_view> paths_;
+    std::size_t nextConverted_ = 0;
 };
 
 // The drop handle the shell would make for these paths (wide form), for drops the program makes

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,17 +46,36 @@ class PathQueue {
     std::vector<std::u16string_view> slots_;
 };
 
-// The strings of a list in which each ends with a zero and an empty one ends the list (as an
+// Walks a list in which each string ends with a zero and an empty one ends the list (as an
 // open-file dialog and a drop hand them over); a last string without its zero still counts.
+template <typename Char>
+class ZeroSeparatedCursor {
+  public:
+    explicit ZeroSeparatedCursor(std::basic_string_view<Char> list) : list_(list) {}
+    // The next string; nothing after the last.
+    std::optional<std::basic_string_view<Char>> next() {
+        if (at_ >= list_.size()) return std::nullopt;
+        const std::size_t end = std::min(list_.find(Char{0}, at_), list_.size());
+        if (end == at_) {
+            at_ = list_.size();
+            return std::nullopt;
+        }
+        const std::basic_string_view<Char> string = list_.substr(at_, end - at_);
+        at_ = end + 1;
+        return string;
+    }
+
+  private:
+    std::basic_string_view<Char> list_;
+    std::size_t at_ = 0;
+};
+
+// The strings of such a list.
 template <typename Char>
 std::vector<std::basic_string_view<Char>> zeroSeparatedStrings(std::basic_string_view<Char> list) {
     std::vector<std::basic_string_view<Char>> strings;
-    for (std::size_t at = 0; at < list.size();) {
-        const std::size_t end = std::min(list.find(Char{0}, at), list.size());
-        if (end == at) break;
-        strings.push_back(list.substr(at, end - at));
-        at = end + 1;
-    }
+    ZeroSeparatedCursor<Char> cursor(list);
+    while (const auto string = cursor.next()) strings.push_back(*string);
     return strings;
 }
 
