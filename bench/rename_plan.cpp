@@ -78,8 +78,8 @@ void measure(const char* what, const std::function<int(int)>& newIndex) {
         // The floor: the plan's renames with their paths built beforehand, there and back.
         std::vector<std::u16string> from, to;
         for (const RenameStep& s : p.steps) {
-            from.push_back(std::u16string(p.folders[s.folder]) + std::u16string(s.from));
-            to.push_back(std::u16string(p.folders[s.folder]) + std::u16string(s.to));
+            from.push_back(std::u16string(p.folders[s.folder]) + std::u16string(s.from()));
+            to.push_back(std::u16string(p.folders[s.folder]) + std::u16string(s.to()));
         }
         // The in-memory tree's speed depends on the order its entries were last made, so the
         // floor is taken both before and after the run, each time from the same state.

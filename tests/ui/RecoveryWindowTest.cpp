@@ -47,7 +47,7 @@ class Recovery : public uitest::MainWindowTest {
         for (int i = 0; i < 2; ++i) {
             const RenameStep& step = plan.steps[i];
             ASSERT_EQ(
-                fs_.rename(folder + std::u16string(step.from), folder + std::u16string(step.to)),
+                fs_.rename(folder + std::u16string(step.from()), folder + std::u16string(step.to())),
                 RenameOutcome::Renamed);
         }
     }

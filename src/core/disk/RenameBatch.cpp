@@ -59,8 +59,8 @@ class Runner {
 
     RenameOutcome move(const RenameStep& s, bool back) {
         const std::u16string_view folder = plan_.folders[static_cast<std::size_t>(s.folder)];
-        from_.assign(folder).append(back ? s.to : s.from);
-        to_.assign(folder).append(back ? s.from : s.to);
+        from_.assign(folder).append(back ? s.to() : s.from());
+        to_.assign(folder).append(back ? s.from() : s.to());
         return fs_.rename(from_, to_);
     }
 
@@ -129,7 +129,7 @@ class Runner {
             if (i == group.first) {
                 r.outcome = RenameOutcome::OtherFailure;
                 r.end = RowEnd::Aside;
-                r.asideName = step(i).to;
+                r.asideName = step(i).to();
             } else {
                 r.outcome = RenameOutcome::Renamed;
                 r.end = RowEnd::Renamed;

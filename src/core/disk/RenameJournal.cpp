@@ -172,8 +172,8 @@ bool emitJournal(const RenamePlan& plan, const std::vector<std::optional<FileIde
             putU32(out, static_cast<std::uint32_t>(kind));
             putU64(out, identified ? file.volume : 0);
             putU64(out, identified ? file.file : 0);
-            putText(out, step.from);
-            putText(out, step.to);
+            putText(out, step.from());
+            putText(out, step.to());
             output.flushIfFull();
         }
     }
@@ -244,7 +244,7 @@ bool writeJournal(FileSystem& fs, std::u16string_view path, const RenamePlan& pl
     for (std::size_t g = 0; g < plan.groups.size(); ++g) {
         if (!plan.groups[g].cycle) continue;
         const RenameStep& first = plan.steps[static_cast<std::size_t>(plan.groups[g].first)];
-        file.assign(plan.folders[static_cast<std::size_t>(first.folder)]).append(first.from);
+        file.assign(plan.folders[static_cast<std::size_t>(first.folder)]).append(first.from());
         cycleFiles[g] = fs.identify(file);
     }
     const std::unique_ptr<FileSink> sink = fs.createFile(path);

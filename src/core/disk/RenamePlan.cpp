@@ -300,7 +300,7 @@ class Planner {
     }
 
     void addStep(int row, std::u16string_view from, std::u16string_view to) {
-        plan_.steps.push_back({row, 0, from, to});
+        plan_.steps.emplace_back(row, 0, from, to);
     }
 
     std::u16string_view temporaryName() {
