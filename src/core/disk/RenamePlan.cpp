@@ -110,7 +110,7 @@ class Planner {
         requests_ = requests;
         count_ = static_cast<int>(requests.size());
         plan_ = RenamePlan();
-        if (count_ > 0) plan_.folders.push_back(request(0).folder);
+        if (count_ > 0) plan_.folders.push_back(request(0).folder());
         slots_.clear();
         takenTemporary_.clear();
         held_.clear();
@@ -139,17 +139,17 @@ class Planner {
     // other row, and every name the batch uses, folded into the key buffer.
     void judgeAndFoldNames() {
         std::size_t units = 0;
-        for (const RenameRequest& r : requests_) units += r.name.size() + r.newName.size();
+        for (const RenameRequest& r : requests_) units += r.name().size() + r.newName().size();
         keys_.reserve(units);
         sourceKey_.resize(requests_.size());
         targetKey_.assign(requests_.size(), {});
         for (int row = 0; row < count_; ++row) {
             const RenameRequest& r = request(row);
-            sourceKey_[row] = keys_.add(r.name);
-            if (r.newName == r.name) continue;  // Unchanged
+            sourceKey_[row] = keys_.add(r.name());
+            if (r.newName() == r.name()) continue;  // Unchanged
             RowPlan& p = plan_.rows[row];
-            p.problem = nameProblem(r.newName);
-            if (p.problem == NameProblem::None && fs_.pathTooLong(r.folder, r.newName)) {
+            p.problem = nameProblem(r.newName());
+            if (p.problem == NameProblem::None && fs_.pathTooLong(r.folder(), r.newName())) {
                 p.problem = NameProblem::TooLong;
             }
             if (p.problem != NameProblem::None) {
@@ -157,7 +157,7 @@ class Planner {
                 continue;
             }
             p.verdict = RowVerdict::Rename;
-            targetKey_[row] = keys_.add(r.newName);
+            targetKey_[row] = keys_.add(r.newName());
         }
     }
 
@@ -231,7 +231,7 @@ class Planner {
         for (int row = 0; row < count_; ++row) {
             if (!needsItsFile(row)) continue;
             if (listed_ && slots_[sourceSlot_[row]].onDisk > 0) continue;
-            path.assign(request(row).folder).append(request(row).name);
+            path.assign(request(row).folder()).append(request(row).name());
             if (fs_.queryAttributes(path).result == QueryResult::NotFound) {
                 plan_.rows[row].verdict = RowVerdict::SourceMissing;
             }
@@ -349,15 +349,15 @@ class Planner {
                 // name. Start steps aside, the others move back to front, start moves on.
                 const RenameRequest& first = request(start);
                 const std::u16string_view aside = temporaryName();
-                addStep(start, first.name, aside);
+                addStep(start, first.name(), aside);
                 for (auto it = members.rbegin(); it + 1 != members.rend(); ++it) {
-                    addStep(*it, request(*it).name, request(*it).newName);
+                    addStep(*it, request(*it).name(), request(*it).newName());
                 }
-                addStep(start, aside, first.newName);
+                addStep(start, aside, first.newName());
             } else {
                 // From the row whose name is free back through those waiting on it.
                 for (int row = end; row >= 0; row = waiting[row]) {
-                    addStep(row, request(row).name, request(row).newName);
+                    addStep(row, request(row).name(), request(row).newName());
                     done[row] = true;
                 }
             }
@@ -438,7 +438,7 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     std::u16string_view last;
     int lastFolder = -1;
     for (std::size_t r = 0; r < requests.size(); ++r) {
-        const std::u16string_view folder = requests[r].folder;
+        const std::u16string_view folder = requests[r].folder();
         if (lastFolder < 0 || folder != last) {
             if (const auto it = spelled.find(folder); it != spelled.end()) {
                 lastFolder = it->second;
