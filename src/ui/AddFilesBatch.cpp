@@ -55,20 +55,6 @@ void feedPaths(AddBatchState& state, PathList& paths, AddFileKind kind) {
     state.queue.release();
 }
 
-// The paths of a pick, as the dialog gave them.
-class PickedPaths final : public PathList {
-  public:
-    explicit PickedPaths(const std::vector<std::u16string>& paths) : paths_(paths) {}
-    std::size_t size() const override { return paths_.size(); }
-    std::u16string_view next() override {
-        return next_ < paths_.size() ? std::u16string_view(paths_[next_++]) : std::u16string_view();
-    }
-
-  private:
-    const std::vector<std::u16string>& paths_;
-    std::size_t next_ = 0;
-};
-
 struct DropFeed {
     AddBatchState* state;
     HDROP drop;
@@ -87,7 +73,7 @@ DWORD WINAPI feedDroppedFiles(void* argument) {
 DWORD WINAPI feedPickedFiles(void* argument) {
     AddBatchState& state = *static_cast<AddBatchState*>(argument);
     SendMessageW(state.pickProgress, WM_ADDPROGRESS_PICK, state.picked.size(), kProgressStart);
-    PickedPaths picked(state.picked);
+    StoredPaths picked(state.picked);
     feedPaths(state, picked, kAddPicked);
     finishFeed(state, AddBatchKind::Pick);
     return 0;
@@ -126,11 +112,7 @@ DroppedPaths::DroppedPaths(HDROP drop) : drop_(drop) {
 }
 
 std::u16string_view DroppedPaths::next() {
-    if (!converted_.empty()) {
-        return nextConverted_ < converted_.size()
-                   ? std::u16string_view(converted_[nextConverted_++])
-                   : std::u16string_view();
-    }
+    if (!converted_.empty()) return convertedPaths_.next();
     return wide_.next().value_or(std::u16string_view());
 }
 

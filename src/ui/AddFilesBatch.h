@@ -82,6 +82,20 @@ class PathList {
     virtual std::u16string_view next() = 0;
 };
 
+// Paths kept as strings (a pick's, an ANSI drop's made wide), handed over in their order.
+class StoredPaths final : public PathList {
+  public:
+    explicit StoredPaths(const std::vector<std::u16string>& paths) : paths_(paths) {}
+    std::size_t size() const override { return paths_.size(); }
+    std::u16string_view next() override {
+        return next_ < paths_.size() ? std::u16string_view(paths_[next_++]) : std::u16string_view();
+    }
+
+  private:
+    const std::vector<std::u16string>& paths_;
+    std::size_t next_ = 0;
+};
+
 // Every path of a drop, in order, each read whole, in one pass over the handle's list (asking
 // the shell for path i walks the list from its start, which made a large drop quadratic). The
 // paths view the handle's memory, locked while this lives (or, for a drop of ANSI names, their
@@ -102,7 +116,7 @@ class DroppedPaths final : public PathList {
     std::size_t count_ = 0;
     ZeroSeparatedCursor<char16_t> wide_{{}};
     std::vector<std::u16string> converted_;
-    std::size_t nextConverted_ = 0;
+    StoredPaths convertedPaths_{converted_};
 };
 
 // The drop handle the shell would make for these paths (wide form), for drops the program makes

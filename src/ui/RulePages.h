@@ -43,7 +43,7 @@ class RulePages {
 
     // The parts of the pages, each created once, on first use.
     enum class Part { Basic, Insert, OperationObject, Delete, Replace, Advanced, Mp3 };
-    static constexpr std::size_t kPartCount = 7;
+    static constexpr std::size_t kPartCount = static_cast<std::size_t>(Part::Mp3) + 1;
     bool made(Part part) const { return made_[static_cast<std::size_t>(part)]; }
 
     int selectedPage() const { return selected_; }

@@ -43,7 +43,6 @@ class TemplateReader {
 
     void skip(std::size_t bytes) { take(bytes); }
     void alignTo4() { take((4 - at_ % 4) % 4); }
-    bool atEnd() const { return at_ >= size_; }
 
   private:
     bool take(std::size_t bytes) {

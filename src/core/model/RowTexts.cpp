@@ -18,12 +18,12 @@ std::unique_ptr<std::byte[]> RowTexts::allocate(int columns, std::size_t capacit
 
 void RowTexts::setSpan(int column, Span s) {
     if (wide_) {
-        std::memcpy(block_.get() + column * 8, &s, sizeof s);
+        std::memcpy(block_.get() + column * spanBytes(true), &s, sizeof s);
         return;
     }
     const std::uint16_t narrow[2] = {static_cast<std::uint16_t>(s.start),
                                      static_cast<std::uint16_t>(s.length)};
-    std::memcpy(block_.get() + column * 4, narrow, sizeof narrow);
+    std::memcpy(block_.get() + column * spanBytes(false), narrow, sizeof narrow);
 }
 
 RowTexts::RowTexts(const RowTexts& other)

@@ -58,11 +58,11 @@ class RowTexts {
     Span span(int column) const {
         if (wide_) {
             Span s;
-            std::memcpy(&s, block_.get() + column * 8, sizeof s);
+            std::memcpy(&s, block_.get() + column * spanBytes(true), sizeof s);
             return s;
         }
         std::uint16_t narrow[2];
-        std::memcpy(narrow, block_.get() + column * 4, sizeof narrow);
+        std::memcpy(narrow, block_.get() + column * spanBytes(false), sizeof narrow);
         return {narrow[0], narrow[1]};
     }
     void setSpan(int column, Span s);
