@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
     for (int r = 0; r < repeats; ++r) {
         ownWork = std::min(ownWork, seconds([&] {
                                const RenamePlan plan =
-                                   planRenames(requestsOfRows(model, ColPreview), fs);
+                                   planRenames(RowRequests(model, ColPreview), fs);
                                failures += plan.renameCount() != kDiskRows;
                                failures += !writeJournal(fs, journal, plan);
                                failures += !fs.removeFile(journal);

@@ -145,7 +145,7 @@ int runApplyCommand(const Arguments& args, Streams& io) {
     }
 
     const std::unique_ptr<FileSystem> fs = systemFileSystem();
-    const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), *fs);
+    const RenamePlan plan = planRenames(RowRequests(model, ColPreview), *fs);
     std::vector<std::u16string> statuses;
     bool allDone = true;
     if (dryRun) {

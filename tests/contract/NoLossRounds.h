@@ -170,7 +170,7 @@ class NoLossRounds {
             model.setText(row, ColPreview, previews[row]);
             model.setText(row, ColStatus, kStatusUnchanged);
         }
-        const RenamePlan plan = planRenames(requestsOfRows(model, ColPreview), world_.fs());
+        const RenamePlan plan = planRenames(RowRequests(model, ColPreview), world_.fs());
         std::unique_ptr<Hold> hold;
         int heldRow = -1;
         if (upTo(4) == 0) {

@@ -172,14 +172,14 @@ TEST(RenameJournal, StepsThatWouldLeaveTheirFolderAreRefused) {
 TEST(RenameJournal, ABatchKilledAtAnyStepIsPutBackWhole) {
     const int stepCount = [] {
         MixedBatch batch;
-        const RenamePlan plan = planRenames(requestsOfRows(batch.model, ColPreview), batch.fs);
+        const RenamePlan plan = planRenames(RowRequests(batch.model, ColPreview), batch.fs);
         return static_cast<int>(plan.steps.size());
     }();
     ASSERT_EQ(stepCount, 2 + 1 + 1 + 4 + 1 + 1);  // swap, chain of two, rotation, case-only
     for (int killedAfter = 0; killedAfter <= stepCount; ++killedAfter) {
         MixedBatch batch;
         DyingFileSystem dying(batch.fs, killedAfter);
-        const RenamePlan plan = planRenames(requestsOfRows(batch.model, ColPreview), batch.fs);
+        const RenamePlan plan = planRenames(RowRequests(batch.model, ColPreview), batch.fs);
         if (killedAfter < stepCount) {
             EXPECT_THROW(runRenamePlan(plan, dying, kJournal), Killed);
         } else {
@@ -200,7 +200,7 @@ TEST(RenameJournal, ABatchKilledAtAnyStepIsPutBackWhole) {
 
 TEST(RenameJournal, AFileThatCannotBePutBackIsCountedAndTheOthersComeBack) {
     MixedBatch batch;
-    const RenamePlan plan = planRenames(requestsOfRows(batch.model, ColPreview), batch.fs);
+    const RenamePlan plan = planRenames(RowRequests(batch.model, ColPreview), batch.fs);
     ASSERT_TRUE(runRenamePlan(plan, batch.fs, kJournal, /*keepJournal=*/true).ran);
     const auto steps = decodeJournal(*batch.fs.readFile(kJournal, kJournalMaxFileBytes));
     ASSERT_TRUE(steps);

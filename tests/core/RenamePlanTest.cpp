@@ -9,6 +9,7 @@
 #include "core/RecordsTestSupport.h"
 #include "core/StopPressingRunner.h"
 #include "disk/PreviewCheck.h"
+#include "disk/RowRequests.h"
 
 namespace tessary {
 namespace {
@@ -102,6 +103,52 @@ TEST(RenamePlan, AFolderThatCannotBeReadIsLeftToTheRenames) {
     EXPECT_EQ(batch.rows[0].outcome, RenameOutcome::TargetExists);
     EXPECT_EQ(batch.rows[1].outcome, RenameOutcome::TargetExists);
     EXPECT_EQ(list.fs.content(std::u16string(kFolder) + u"taken.txt"), "");
+}
+
+// Cycles whose last step fails and whose first step cannot be turned back either: another
+// program holds the temporary names from the moment they are made.
+class TemporaryNamesStuck final : public testing::ForwardingFileSystem {
+  public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    RenameOutcome rename(std::u16string_view from, std::u16string_view to) override {
+        if (from.find(kTemporaryNamePrefix) != std::u16string_view::npos) {
+            return RenameOutcome::AccessDenied;
+        }
+        return ForwardingFileSystem::rename(from, to);
+    }
+};
+
+TEST(RenameBatch, ARowLeftUnderATemporaryNameShowsThatName) {
+    // Two swaps in folder A around one in folder B, so the cycles do not run in row order.
+    const std::u16string a = u"D:\\A\\";
+    const std::u16string b = u"D:\\B\\";
+    ListedFiles list({}, a);
+    list.fs.addFolder(b);
+    const std::vector<std::pair<std::u16string, std::u16string>> rows = {
+        {a, u"1.txt"}, {b, u"x.txt"}, {b, u"y.txt"}, {a, u"2.txt"}, {a, u"3.txt"}, {a, u"4.txt"}};
+    for (const auto& [folder, name] : rows) {
+        list.fs.addFile(folder + name, ListedFiles::contentOf(name));
+        testing::addListedRow(list.model, list.fs, folder, name);
+    }
+    list.preview({u"2.txt", u"y.txt", u"x.txt", u"1.txt", u"4.txt", u"3.txt"});
+    TemporaryNamesStuck fs(list.fs);
+    BatchResult batch;
+    ASSERT_TRUE(renameRows(list.model, fs, RenameCommand::Apply, ColPreview, u"", &batch));
+    const std::vector<RowEnd> ends = {RowEnd::Aside,  RowEnd::Aside, RowEnd::Stayed,
+                                      RowEnd::Stayed, RowEnd::Aside, RowEnd::Stayed};
+    for (int row = 0; row < 6; ++row) {
+        const auto& [folder, name] = rows[static_cast<std::size_t>(row)];
+        EXPECT_EQ(batch.rows[static_cast<std::size_t>(row)].end,
+                  ends[static_cast<std::size_t>(row)])
+            << row;
+        // Every file is under the name its row shows.
+        const std::u16string shown(list.model.text(row, ColFileName));
+        EXPECT_EQ(list.fs.content(folder + shown), ListedFiles::contentOf(name)) << row;
+        EXPECT_EQ(shown.starts_with(kTemporaryNamePrefix),
+                  ends[static_cast<std::size_t>(row)] == RowEnd::Aside)
+            << row;
+    }
+    EXPECT_TRUE(batch.asideName(2).empty());
 }
 
 TEST(PreviewCheck, RefusedRowsShowTheirReasonAndThePaneCountsThem) {

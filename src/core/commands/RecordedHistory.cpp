@@ -105,7 +105,8 @@ CommandEffects recordedUndo(FileListModel& model, FileSystem& fs, RecordedHistor
         taken[u.entryRow] = true;
         model.setText(u.row, ColPreview, first ? std::u16string() : u.newName);
         if (r.end == RowEnd::Renamed) model.setText(u.row, ColFileName, u.newName);
-        if (r.end == RowEnd::Aside) model.setText(u.row, ColFileName, r.asideName);
+        if (r.end == RowEnd::Aside)
+            model.setText(u.row, ColFileName, batch.asideName(static_cast<int>(i)));
     }
     if (batch.stopped) {
         std::vector<RecordedRow> left;

@@ -124,7 +124,7 @@ RestoreRun restoreCheckedRows(std::vector<RestoreRow>& rows, FileSystem& fs,
         const RowResult& result = batch.rows[r];
         row.status = batchStatusText(RenameCommand::Restore, result);
         if (result.end == RowEnd::Renamed) row.currentName = row.earlierName;
-        if (result.end == RowEnd::Aside) row.currentName = result.asideName;
+        if (result.end == RowEnd::Aside) row.currentName = batch.asideName(static_cast<int>(r));
     }
     return batch.stopped ? RestoreRun::Stopped : RestoreRun::Finished;
 }

@@ -26,7 +26,7 @@ std::u16string previewStatusText(const RowPlan& row) {
 }
 
 PreviewCheck checkPreview(FileListModel& model, const FileSystem& fs, BatchRunner& runner) {
-    const std::vector<RenameRequest> requests = requestsOfRows(model, ColPreview);
+    const RowRequests requests(model, ColPreview);
     RenamePlan plan;
     runner.run(model.rowCount(), BatchWork::PreviewCheck, [&](BatchProgress& progress) {
         plan = planRenames(requests, fs, &progress, PlanUse::VerdictsOnly);

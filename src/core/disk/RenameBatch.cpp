@@ -37,7 +37,9 @@ class Runner {
     Runner(const RenamePlan& plan, FileSystem& fs, BatchProgress* progress)
         : plan_(plan), fs_(fs), progress_(progress) {}
 
-    std::vector<RowResult> run() {
+    // The rows' results; those left aside go into `aside`.
+    std::vector<RowResult> run(std::vector<std::pair<int, std::u16string_view>>& aside) {
+        aside_ = &aside;
         results_.reserve(plan_.rows.size());
         for (const RowPlan& row : plan_.rows) results_.push_back(refusedResult(row));
         if (progress_) progress_->setTotal(static_cast<int>(plan_.steps.size()));
@@ -129,7 +131,7 @@ class Runner {
             if (i == group.first) {
                 r.outcome = RenameOutcome::OtherFailure;
                 r.end = RowEnd::Aside;
-                r.asideName = step(i).to();
+                aside_->emplace_back(step(i).row, step(i).to());
             } else {
                 r.outcome = RenameOutcome::Renamed;
                 r.end = RowEnd::Renamed;
@@ -141,6 +143,7 @@ class Runner {
     FileSystem& fs_;
     BatchProgress* progress_;
     std::vector<RowResult> results_;
+    std::vector<std::pair<int, std::u16string_view>>* aside_ = nullptr;
     std::u16string from_;
     std::u16string to_;
 };
@@ -153,11 +156,18 @@ BatchResult runRenamePlan(const RenamePlan& plan, FileSystem& fs, std::u16string
     const bool journaled = !journalPath.empty() && !plan.steps.empty();
     if (journaled && !writeJournal(fs, journalPath, plan)) return result;
     result.ran = true;
-    result.rows = Runner(plan, fs, progress).run();
+    result.rows = Runner(plan, fs, progress).run(result.aside);
+    std::sort(result.aside.begin(), result.aside.end());
     result.stopped = std::any_of(result.rows.begin(), result.rows.end(),
                                  [](const RowResult& row) { return !row.reached; });
     if (journaled && !keepJournal) fs.removeFile(journalPath);
     return result;
+}
+
+std::u16string_view BatchResult::asideName(int row) const {
+    const auto it = std::lower_bound(aside.begin(), aside.end(), row,
+                                     [](const auto& entry, int r) { return entry.first < r; });
+    return it != aside.end() && it->first == row ? it->second : std::u16string_view();
 }
 
 BatchRunner& inlineBatchRunner() {

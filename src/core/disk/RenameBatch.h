@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "disk/BatchProgress.h"
@@ -20,26 +21,32 @@ enum class RowEnd : std::uint8_t {
     Stayed,   // under its name
     Renamed,  // under its new name
     Aside,    // under a temporary name: a cycle could not be turned back (another program
-              // took a name in the middle of it); asideName says which
+              // took a name in the middle of it); the batch's asideName says which
 };
 
 struct RowResult {
     RenameOutcome outcome = RenameOutcome::Renamed;  // Renamed for unchanged and renamed rows
     NameProblem problem = NameProblem::None;         // why a new name was refused
     RowEnd end = RowEnd::Stayed;
-    std::u16string_view asideName;
     // False for a row whose step the batch did not reach before it was stopped.
     bool reached = true;
 
     bool succeeded() const { return reached && outcome == RenameOutcome::Renamed; }
 };
 
+static_assert(sizeof(RowResult) == 4);
+
 struct BatchResult {
     // False when the journal could not be written: then nothing was renamed.
     bool ran = false;
     // True when a stop left steps undone.
     bool stopped = false;
-    std::vector<RowResult> rows;  // by request
+    std::vector<RowResult> rows;  // by request, 4 bytes each
+    // The rows left under a temporary name, which are rare, with that name, by row.
+    std::vector<std::pair<int, std::u16string_view>> aside;
+
+    // The temporary name of a row that ended Aside.
+    std::u16string_view asideName(int row) const;
 };
 
 // The outcome a refused row reports.

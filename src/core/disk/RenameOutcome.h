@@ -3,11 +3,12 @@
 // undo, restore and the single-file rename all go through one rename operation; they differ
 // only in the words they put into the row.
 
+#include <cstdint>
 #include <string_view>
 
 namespace tessary {
 
-enum class RenameOutcome {
+enum class RenameOutcome : std::uint8_t {
     Renamed,
     SourceMissing,  // the file, its folder or its drive is not there, or the path is malformed
     TargetExists,   // something already has the new name; nothing was changed

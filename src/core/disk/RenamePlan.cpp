@@ -427,8 +427,8 @@ void merge(RenamePlan& whole, const RenamePlan& part, const std::vector<int>& ro
 
 }  // namespace
 
-RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs,
-                       BatchProgress* progress, PlanUse use) {
+RenamePlan planRenames(const RequestList& requests, const FileSystem& fs, BatchProgress* progress,
+                       PlanUse use) {
     // Rows of different folders never meet: each folder is planned on its own, which keeps
     // every table small enough to stay in the processor's cache.
     std::unordered_map<std::u16string_view, int> spelled;
@@ -437,8 +437,9 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
     std::u16string key;
     std::u16string_view last;
     int lastFolder = -1;
-    for (std::size_t r = 0; r < requests.size(); ++r) {
-        const std::u16string_view folder = requests[r].folder();
+    const int rowCount = requests.size();
+    for (int r = 0; r < rowCount; ++r) {
+        const std::u16string_view folder = requests.at(r).folder();
         if (lastFolder < 0 || folder != last) {
             if (const auto it = spelled.find(folder); it != spelled.end()) {
                 lastFolder = it->second;
@@ -451,25 +452,33 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
             }
             last = folder;
         }
-        rowsOfFolder[static_cast<std::size_t>(lastFolder)].push_back(static_cast<int>(r));
+        rowsOfFolder[static_cast<std::size_t>(lastFolder)].push_back(r);
     }
-    const int rowCount = static_cast<int>(requests.size());
     if (progress) progress->setTotal(rowCount);
+    // Only one folder's requests are held at a time.
+    std::vector<RenameRequest> part;
+    const auto requestsOf = [&](const std::vector<int>& rows) -> std::span<const RenameRequest> {
+        part.clear();
+        part.reserve(rows.size());
+        for (const int r : rows) part.push_back(requests.at(r));
+        return part;
+    };
     RenamePlan whole;
     if (rowsOfFolder.size() <= 1) {
         std::deque<std::u16string> temporaries;
-        whole = Planner(fs, temporaries).run(requests);
+        whole = Planner(fs, temporaries)
+                    .run(rowsOfFolder.empty() ? std::span<const RenameRequest>()
+                                              : requestsOf(rowsOfFolder[0]));
         whole.temporaryNames = std::move(temporaries);
         if (progress) progress->stepsDone(rowCount);
         return whole;
     }
-    whole.rows.resize(requests.size());
+    whole.rows.resize(static_cast<std::size_t>(rowCount));
     if (use == PlanUse::Run) {
-        whole.steps.reserve(requests.size());
-        whole.groups.reserve(requests.size());
+        whole.steps.reserve(static_cast<std::size_t>(rowCount));
+        whole.groups.reserve(static_cast<std::size_t>(rowCount));
     }
     Planner planner(fs, whole.temporaryNames);
-    std::vector<RenameRequest> part;
     int rowsPlanned = 0;
     for (const std::vector<int>& rows : rowsOfFolder) {
         if (progress && progress->stopRequested()) {
@@ -478,15 +487,7 @@ RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSys
             whole.complete = false;
             break;
         }
-        // A folder added at once has its rows one after the other: they are planned in place.
-        if (rows.back() - rows.front() + 1 == static_cast<int>(rows.size())) {
-            merge(whole, planner.run(std::span(requests).subspan(rows.front(), rows.size())), rows,
-                  use);
-        } else {
-            part.clear();
-            for (const int r : rows) part.push_back(requests[static_cast<std::size_t>(r)]);
-            merge(whole, planner.run(part), rows, use);
-        }
+        merge(whole, planner.run(requestsOf(rows)), rows, use);
         rowsPlanned += static_cast<int>(rows.size());
         if (progress) progress->stepsDone(static_cast<int>(rows.size()));
     }

@@ -43,6 +43,26 @@ class RenameRequest {
     std::uint32_t newNameSize_ = 0;
 };
 
+// The rows of a batch, asked for one at a time: a batch of 200,000 list rows is planned
+// without a table of requests beside the texts they point into.
+class RequestList {
+  public:
+    virtual ~RequestList() = default;
+    virtual int size() const = 0;
+    virtual RenameRequest at(int row) const = 0;
+};
+
+// Requests already kept in a table.
+class StoredRequests : public RequestList {
+  public:
+    explicit StoredRequests(const std::vector<RenameRequest>& requests) : requests_(requests) {}
+    int size() const override { return static_cast<int>(requests_.size()); }
+    RenameRequest at(int row) const override { return requests_[static_cast<std::size_t>(row)]; }
+
+  private:
+    const std::vector<RenameRequest>& requests_;
+};
+
 enum class RowVerdict : std::uint8_t {
     Unchanged,      // the new name is the name: nothing to do, a success while the file is there
     Rename,         // planned
@@ -132,7 +152,11 @@ enum class PlanUse { Run, VerdictsOnly };
 // Decides every row and orders the steps. Reads each folder that has a row to rename once,
 // to learn which names are taken; nothing is changed. With `progress`, the rows are counted
 // as each folder is planned, and a stop ends planning before the next folder.
-RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs,
+RenamePlan planRenames(const RequestList& requests, const FileSystem& fs,
                        BatchProgress* progress = nullptr, PlanUse use = PlanUse::Run);
+inline RenamePlan planRenames(const std::vector<RenameRequest>& requests, const FileSystem& fs,
+                              BatchProgress* progress = nullptr, PlanUse use = PlanUse::Run) {
+    return planRenames(StoredRequests(requests), fs, progress, use);
+}
 
 }  // namespace tessary

@@ -1,16 +1,8 @@
 #include "disk/RowRequests.h"
 
-namespace tessary {
+#include <functional>
 
-std::vector<RenameRequest> requestsOfRows(const FileListModel& model, int newNameColumn) {
-    std::vector<RenameRequest> requests;
-    requests.reserve(static_cast<std::size_t>(model.rowCount()));
-    for (int row = 0; row < model.rowCount(); ++row) {
-        requests.push_back({model.text(row, ColPath), model.text(row, ColFileName),
-                            model.text(row, newNameColumn)});
-    }
-    return requests;
-}
+namespace tessary {
 
 void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCommand command,
                        int newNameColumn) {
@@ -22,28 +14,47 @@ void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCom
         if (result.end == RowEnd::Renamed) {
             model.setText(row, ColFileName, model.text(row, newNameColumn));
         } else if (result.end == RowEnd::Aside) {
-            model.setText(row, ColFileName, result.asideName);
+            model.setText(row, ColFileName, batch.asideName(row));
         }
     }
 }
 
-BatchResult runBatch(BatchRunner& runner, RenamePlan& plan, std::vector<RenameRequest> requests,
-                     FileSystem& fs, std::u16string_view journalPath) {
+namespace {
+
+// Planning reads every folder of the batch, so it is part of the work as well.
+BatchResult planAndRun(BatchRunner& runner, RenamePlan& plan, int rowCount,
+                       const std::function<RenamePlan()>& makePlan, FileSystem& fs,
+                       std::u16string_view journalPath) {
     BatchResult result;
-    // Planning reads every folder of the batch, so it is part of the work as well.
-    runner.run(static_cast<int>(requests.size()), BatchWork::Renames, [&](BatchProgress& progress) {
-        plan = planRenames(requests, fs);
-        std::vector<RenameRequest>().swap(requests);
+    runner.run(rowCount, BatchWork::Renames, [&](BatchProgress& progress) {
+        plan = makePlan();
         result = runRenamePlan(plan, fs, journalPath, false, &progress);
     });
     return result;
 }
 
+}  // namespace
+
+BatchResult runBatch(BatchRunner& runner, RenamePlan& plan, const RequestList& requests,
+                     FileSystem& fs, std::u16string_view journalPath) {
+    return planAndRun(
+        runner, plan, requests.size(), [&] { return planRenames(requests, fs); }, fs, journalPath);
+}
+
+BatchResult runBatch(BatchRunner& runner, RenamePlan& plan, std::vector<RenameRequest> requests,
+                     FileSystem& fs, std::u16string_view journalPath) {
+    const auto makePlan = [&] {
+        RenamePlan made = planRenames(requests, fs);
+        std::vector<RenameRequest>().swap(requests);
+        return made;
+    };
+    return planAndRun(runner, plan, static_cast<int>(requests.size()), makePlan, fs, journalPath);
+}
+
 bool renameRows(FileListModel& model, FileSystem& fs, RenameCommand command, int newNameColumn,
                 std::u16string_view journalPath, BatchResult* batch, BatchRunner& runner) {
     RenamePlan plan;
-    BatchResult result =
-        runBatch(runner, plan, requestsOfRows(model, newNameColumn), fs, journalPath);
+    BatchResult result = runBatch(runner, plan, RowRequests(model, newNameColumn), fs, journalPath);
     if (!result.ran) return false;
     writeBatchResults(model, result, command, newNameColumn);
     if (batch) *batch = std::move(result);

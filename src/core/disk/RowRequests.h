@@ -11,8 +11,22 @@
 
 namespace tessary {
 
-// The views point into the model: plan and run the batch before the model changes.
-std::vector<RenameRequest> requestsOfRows(const FileListModel& model, int newNameColumn);
+// Each row's request, read from the model when it is asked for. The views point into the
+// model: plan and run the batch before the model changes.
+class RowRequests : public RequestList {
+  public:
+    RowRequests(const FileListModel& model, int newNameColumn)
+        : model_(model), newNameColumn_(newNameColumn) {}
+    int size() const override { return model_.rowCount(); }
+    RenameRequest at(int row) const override {
+        return {model_.text(row, ColPath), model_.text(row, ColFileName),
+                model_.text(row, newNameColumn_)};
+    }
+
+  private:
+    const FileListModel& model_;
+    int newNameColumn_;
+};
 
 // Where the batch left each row's file: FileName follows it, and Status tells the outcome.
 void writeBatchResults(FileListModel& model, const BatchResult& batch, RenameCommand command,
@@ -25,9 +39,11 @@ bool renameRows(FileListModel& model, FileSystem& fs, RenameCommand command, int
                 std::u16string_view journalPath, BatchResult* batch = nullptr,
                 BatchRunner& runner = inlineBatchRunner());
 
-// Plans and runs a batch through the runner. The plan is kept: the results point into it. The
-// requests are let go of once planned: the steps carry what the renames need, and a batch of
-// 200,000 rows would otherwise hold both while it runs.
+// Plans and runs a batch through the runner. The plan is kept: the results point into it.
+BatchResult runBatch(BatchRunner& runner, RenamePlan& plan, const RequestList& requests,
+                     FileSystem& fs, std::u16string_view journalPath);
+// The same for requests kept in a table, which is let go of once planned: the steps carry what
+// the renames need.
 BatchResult runBatch(BatchRunner& runner, RenamePlan& plan, std::vector<RenameRequest> requests,
                      FileSystem& fs, std::u16string_view journalPath);
 
