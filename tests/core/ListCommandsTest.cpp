@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands/ListCommands.h"
+#include "core/ChunkCountingFileSystem.h"
 #include "core/RecordsTestSupport.h"
 #include "platform/SystemServices.h"
 
@@ -308,16 +309,30 @@ TEST(Export, WritesTheFileAndCountsTheRecords) {
 TEST(Export, ALongListIsWrittenWholeAcrossChunks) {
     const auto codePage = makeSystemAnsiCodePage();
     FileListModel model = FileListModel::withStandardColumns();
+    // Cells repeat from row to row, some for a few rows only, and across the chunks' ends.
+    std::u16string whole;
     for (int row = 0; row < 40'000; ++row) {
         model.insertRow(row, u"照片 " + std::u16string(40, u'x') + u".jpg");
-        model.setText(row, ColPath, u"D:\\相册\\");
+        model.setText(row, ColPath, row % 7000 < 3500 ? u"D:\\相册\\" : u"D:\\旅行\\");
+        model.setText(row, ColStatus, row % 3 == 0 ? u"改名成功" : u"未修改");
+        if (row % 2 == 0) model.setText(row, ColPreview, u"新名.jpg");
+        whole += exportLine(model, row) + u"\r\n";
     }
     MemoryFileSystem fs;
     fs.addFolder(u"D:\\out");
-    const std::string expected = exportFileBytes(model, *codePage);
+    const std::string expected = codePage->encode(whole);
+    EXPECT_EQ(exportFileBytes(model, *codePage), expected);
     ASSERT_GT(expected.size(), 2 * BufferedFileWriter::kChunkBytes);
     exportList(model, fs, *codePage, u"D:\\out\\list.txt");
     EXPECT_EQ(fs.content(u"D:\\out\\list.txt"), expected);
+
+    // A disk that fills up after the first chunk: the export says it failed.
+    testing::ChunkCountingFileSystem full(fs);
+    full.refuseWrite = 1;
+    const CommandEffects effects = exportList(model, full, *codePage, u"D:\\out\\full.txt");
+    ASSERT_TRUE(effects.message);
+    EXPECT_NE(effects.message->find(u"导出失败"), std::u16string::npos);
+    EXPECT_EQ(full.writes, 2);
 }
 
 TEST(Export, EmptyListAndUnwritableFileAreSaid) {

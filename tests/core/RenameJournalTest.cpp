@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/ApplyUndo.h"
+#include "core/ChunkCountingFileSystem.h"
 #include "core/ForwardingFileSystem.h"
 #include "core/RecordsTestSupport.h"
 #include "disk/RenameBatch.h"
@@ -93,33 +94,6 @@ TEST(RenameJournal, DamagedJournalsAreRefused) {
     EXPECT_FALSE(decodeJournal(good + "x"));
 }
 
-// Counts the writes to the files it makes; refuses the one numbered `refuseWrite`.
-class ChunkCountingFileSystem final : public testing::ForwardingFileSystem {
-  public:
-    using ForwardingFileSystem::ForwardingFileSystem;
-    int writes = 0;
-    int refuseWrite = -1;
-
-    std::unique_ptr<FileSink> createFile(std::u16string_view path) override {
-        class Sink final : public FileSink {
-          public:
-            Sink(std::unique_ptr<FileSink> sink, ChunkCountingFileSystem& fs)
-                : sink_(std::move(sink)), fs_(fs) {}
-            bool write(std::string_view bytes) override {
-                return fs_.writes++ != fs_.refuseWrite && sink_->write(bytes);
-            }
-            bool flushToDisk() override { return sink_->flushToDisk(); }
-            bool finish() override { return sink_->finish(); }
-
-          private:
-            std::unique_ptr<FileSink> sink_;
-            ChunkCountingFileSystem& fs_;
-        };
-        std::unique_ptr<FileSink> sink = ForwardingFileSystem::createFile(path);
-        return sink ? std::make_unique<Sink>(std::move(sink), *this) : nullptr;
-    }
-};
-
 TEST(RenameJournal, ALargeJournalIsWrittenInChunksAndReadsBackWhole) {
     MemoryFileSystem disk;
     disk.addFolder(kFolder);
@@ -138,7 +112,7 @@ TEST(RenameJournal, ALargeJournalIsWrittenInChunksAndReadsBackWhole) {
         requests.push_back({kFolder, names[i], newNames[i]});
     }
     const RenamePlan plan = planRenames(requests, disk);
-    ChunkCountingFileSystem fs(disk);
+    testing::ChunkCountingFileSystem fs(disk);
     ASSERT_TRUE(writeJournal(fs, kJournal, plan));
     EXPECT_GT(fs.writes, 2);
     const auto steps = decodeJournal(*disk.readFile(kJournal, kJournalMaxFileBytes));

@@ -3,6 +3,7 @@
 // current row, and exporting every row to a text file. The selection and the current row are
 // the window's; they come in as arguments.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +63,10 @@ std::optional<std::u16string> exportRefusal(const FileListModel& model);
 std::u16string exportLine(const FileListModel& model, int row);
 // The whole export file: every line in the ANSI code page, each ended by CR LF.
 std::string exportFileBytes(const FileListModel& model, const AnsiCodePage& codePage);
+// The same bytes handed on in order, about a megabyte of whole lines at a time, so that the
+// whole file is never in memory; stops when `takeChunk` returns false.
+void encodeExportChunks(const FileListModel& model, const AnsiCodePage& codePage,
+                        const std::function<bool(std::string_view)>& takeChunk);
 // "      导出成功:导出到<path>.    共导出<n>条记录"
 std::u16string exportDoneMessage(std::u16string_view path, int rows);
 // After the dialog: writes the file and returns the final message (or, when the file could

@@ -29,8 +29,8 @@ std::size_t narrowAsciiRun(const char16_t* from, std::size_t count, char* to) {
 
 }  // namespace
 
-char* EncodedBytes::room(std::size_t bytes) {
-    if (bytes_.size() - used_ < bytes) bytes_.resize(std::max(bytes_.size() * 2, used_ + bytes));
+char* EncodedBytes::grow(std::size_t bytes) {
+    bytes_.resize(std::max(bytes_.size() * 2, used_ + bytes));
     return bytes_.data() + used_;
 }
 

@@ -19,10 +19,14 @@ class EncodedBytes {
     std::string_view view() const { return {bytes_.data(), used_}; }
     void clear() { used_ = 0; }
     // At least `bytes` bytes free at the end; what is written there counts once wrote() is told.
-    char* room(std::size_t bytes);
+    char* room(std::size_t bytes) {
+        return bytes_.size() - used_ >= bytes ? bytes_.data() + used_ : grow(bytes);
+    }
     void wrote(const char* end) { used_ = static_cast<std::size_t>(end - bytes_.data()); }
 
   private:
+    char* grow(std::size_t bytes);
+
     std::vector<char> bytes_;
     std::size_t used_ = 0;
 };
