@@ -96,6 +96,11 @@ int main(int argc, char** argv) {
         HDROP oneDrop = makeDropHandle(one);
         const auto oneDropped = std::chrono::steady_clock::now();
         SendMessageW(window.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(oneDrop), 0);
+        if (window.model().rowCount() != 1) {
+            std::fprintf(stderr, "round %d: the drop of one file left %d rows\n", round + 1,
+                         window.model().rowCount());
+            return 1;
+        }
         bestOneFile = std::min(
             bestOneFile,
             std::chrono::duration<double>(window.addBatch().rowsBuiltAt - oneDropped).count());

@@ -198,7 +198,8 @@ void copyBytes(char* to, const char* from, std::size_t bytes) {
 
 // Encodes the exported columns of one row after another. A cell that reads as the one above it
 // (the folder, the status, the date and the extension of most rows) takes the bytes written for
-// that one rather than being encoded again.
+// that one rather than being encoded again. Before the first row of a chunk the cell above is
+// empty, with no bytes, which is what an empty text encodes to.
 class ExportEncoder {
   public:
     explicit ExportEncoder(const AnsiCodePage& codePage)
@@ -212,14 +213,14 @@ class ExportEncoder {
             const std::u16string_view text = model.text(row, kExportColumns[i]);
             Cell& above = above_[i];
             const std::size_t at = out.view().size();
-            if (above.known && sameUnits(text, above.text)) {
+            if (sameUnits(text, above.text)) {
                 // Made room first: the block may move.
                 char* to = out.room(above.bytes);
                 copyBytes(to, out.view().data() + above.at, above.bytes);
                 out.wrote(to + above.bytes);
             } else {
                 encoder_.append(out, text);
-                above = {text, 0, out.view().size() - at, true};
+                above = {text, 0, out.view().size() - at};
             }
             above.at = at;
         }
@@ -240,7 +241,6 @@ class ExportEncoder {
         std::u16string_view text;
         std::size_t at = 0;  // where its bytes start in the output
         std::size_t bytes = 0;
-        bool known = false;
     };
     MemoEncoder encoder_;
     const std::string separator_;
