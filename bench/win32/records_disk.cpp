@@ -254,10 +254,8 @@ int main(int argc, char** argv) {
         // Where the export's time goes: encoding the rows, a chunk at a time, without the file.
         exportEncode = std::min(exportEncode, seconds([&] {
                                     std::size_t bytes = 0;
-                                    encodeExportChunks(big, *codePage, [&](std::string_view c) {
-                                        bytes += c.size();
-                                        return true;
-                                    });
+                                    ExportChunks chunks(big, *codePage);
+                                    while (const std::size_t n = chunks.next().size()) bytes += n;
                                     failures += bytes != exportBytes.size();
                                 }));
         floorRecord =

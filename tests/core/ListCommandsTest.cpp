@@ -333,6 +333,17 @@ TEST(Export, ALongListIsWrittenWholeAcrossChunks) {
     ASSERT_TRUE(effects.message);
     EXPECT_NE(effects.message->find(u"导出失败"), std::u16string::npos);
     EXPECT_EQ(full.writes, 2);
+
+    // The last chunk is still being written when the rows run out: its refusal counts too.
+    int chunkCount = 0;
+    ExportChunks chunks(model, *codePage);
+    while (!chunks.next().empty()) ++chunkCount;
+    testing::ChunkCountingFileSystem fullAtTheEnd(fs);
+    fullAtTheEnd.refuseWrite = chunkCount - 1;
+    const CommandEffects last = exportList(model, fullAtTheEnd, *codePage, u"D:\\out\\last.txt");
+    ASSERT_TRUE(last.message);
+    EXPECT_NE(last.message->find(u"导出失败"), std::u16string::npos);
+    EXPECT_EQ(fullAtTheEnd.writes, chunkCount);
 }
 
 TEST(Export, EmptyListAndUnwritableFileAreSaid) {

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "commands/MemoEncoder.h"
+#include "disk/OverlappedWriter.h"
 #include "disk/RenameOutcome.h"
 #include "model/NumberText.h"
 
@@ -200,9 +201,9 @@ void copyBytes(char* to, const char* from, std::size_t bytes) {
 // (the folder, the status, the date and the extension of most rows) takes the bytes written for
 // that one rather than being encoded again. Before the first row of a chunk the cell above is
 // empty, with no bytes, which is what an empty text encodes to.
-class ExportEncoder {
+class ExportLineEncoder {
   public:
-    explicit ExportEncoder(const AnsiCodePage& codePage)
+    explicit ExportLineEncoder(const AnsiCodePage& codePage)
         : encoder_(codePage),
           separator_(codePage.encode(u"?")),
           lineEnd_(codePage.encode(u"\r\n")) {}
@@ -227,7 +228,7 @@ class ExportEncoder {
         appendBytes(out, lineEnd_);
     }
 
-    // The bytes written so far are gone (sent to the file): the next row encodes every cell.
+    // The next row goes into another block: it encodes every cell.
     void forgetAbove() { above_ = {}; }
 
   private:
@@ -250,26 +251,32 @@ class ExportEncoder {
 
 }  // namespace
 
-void encodeExportChunks(const FileListModel& model, const AnsiCodePage& codePage,
-                        const std::function<bool(std::string_view)>& takeChunk) {
-    ExportEncoder encoder(codePage);
-    EncodedBytes chunk;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        encoder.appendLine(chunk, model, row);
-        if (chunk.view().size() >= BufferedFileWriter::kChunkBytes || row + 1 == model.rowCount()) {
-            if (!takeChunk(chunk.view())) return;
-            chunk.clear();
-            encoder.forgetAbove();
-        }
+struct ExportChunks::Encoder : ExportLineEncoder {
+    using ExportLineEncoder::ExportLineEncoder;
+};
+
+ExportChunks::ExportChunks(const FileListModel& model, const AnsiCodePage& codePage)
+    : model_(model), encoder_(std::make_unique<Encoder>(codePage)) {}
+
+ExportChunks::~ExportChunks() = default;
+
+std::string_view ExportChunks::next() {
+    filling_ = 1 - filling_;
+    EncodedBytes& chunk = chunks_[filling_];
+    chunk.clear();
+    encoder_->forgetAbove();
+    while (row_ < model_.rowCount() && chunk.view().size() < BufferedFileWriter::kChunkBytes) {
+        encoder_->appendLine(chunk, model_, row_++);
     }
+    return chunk.view();
 }
 
 std::string exportFileBytes(const FileListModel& model, const AnsiCodePage& codePage) {
     std::string bytes;
-    encodeExportChunks(model, codePage, [&](std::string_view chunk) {
+    ExportChunks chunks(model, codePage);
+    for (std::string_view chunk = chunks.next(); !chunk.empty(); chunk = chunks.next()) {
         bytes.append(chunk);
-        return true;
-    });
+    }
     return bytes;
 }
 
@@ -289,11 +296,14 @@ CommandEffects exportList(const FileListModel& model, FileSystem& fs, const Ansi
     const std::unique_ptr<FileSink> file = fs.createFile(path);
     bool written = file != nullptr;
     if (written) {
-        encodeExportChunks(model, codePage, [&](std::string_view chunk) {
-            written = file->write(chunk);
-            return written;
-        });
-        written = file->finish() && written;
+        // The chunks outlive the writer, which may still be writing the last of them.
+        ExportChunks chunks(model, codePage);
+        OverlappedWriter writer(*file);
+        for (std::string_view chunk = chunks.next(); written && !chunk.empty();
+             chunk = chunks.next()) {
+            written = writer.hand(chunk);
+        }
+        written = writer.finish() && written;
     }
     if (written) {
         effects.message = exportDoneMessage(path, model.rowCount());

@@ -3,12 +3,14 @@
 // current row, and exporting every row to a text file. The selection and the current row are
 // the window's; they come in as arguments.
 
-#include <functional>
+#include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "commands/CommandEffects.h"
+#include "commands/MemoEncoder.h"
 #include "commands/RecordedHistory.h"
 #include "disk/FileSystem.h"
 #include "model/AnsiCodePage.h"
@@ -63,10 +65,24 @@ std::optional<std::u16string> exportRefusal(const FileListModel& model);
 std::u16string exportLine(const FileListModel& model, int row);
 // The whole export file: every line in the ANSI code page, each ended by CR LF.
 std::string exportFileBytes(const FileListModel& model, const AnsiCodePage& codePage);
-// The same bytes handed on in order, about a megabyte of whole lines at a time, so that the
-// whole file is never in memory; stops when `takeChunk` returns false.
-void encodeExportChunks(const FileListModel& model, const AnsiCodePage& codePage,
-                        const std::function<bool(std::string_view)>& takeChunk);
+// The same bytes in order, about a megabyte of whole lines at a time, so that the whole file
+// is never in memory. A chunk stays as it is until the second next() after it, so that it can
+// be written while the next one is made.
+class ExportChunks {
+  public:
+    ExportChunks(const FileListModel& model, const AnsiCodePage& codePage);
+    ~ExportChunks();
+    // The next chunk; empty after the last row.
+    std::string_view next();
+
+  private:
+    struct Encoder;
+    const FileListModel& model_;
+    std::unique_ptr<Encoder> encoder_;
+    std::array<EncodedBytes, 2> chunks_;
+    int filling_ = 1;
+    int row_ = 0;
+};
 // "      导出成功:导出到<path>.    共导出<n>条记录"
 std::u16string exportDoneMessage(std::u16string_view path, int rows);
 // After the dialog: writes the file and returns the final message (or, when the file could
