@@ -172,6 +172,9 @@ TEST(InsertPage, SlashesOutsideAReplacedPlaceholderAreRemoved) {
     EXPECT_EQ(previewOne(PageInsert, o, u"x"), u"ab7x");
     o.insert.text = u"<a>:b|c?d*e\"\\";
     EXPECT_EQ(previewOne(PageInsert, o, u"x"), u"abcdex");
+    // Every placeholder takes the number; "//NN" is a slash, the placeholder, then an N.
+    o.insert.text = u"/N<//NN/N/";
+    EXPECT_EQ(previewOne(PageInsert, o, u"x"), u"77N7x");
     o.insert.text = u"/n";  // the placeholder is case-sensitive
     EXPECT_EQ(previewOne(PageInsert, o, u"x"), u"nx");
 }

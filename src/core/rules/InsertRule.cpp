@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/NumberText.h"
-#include "model/StringPrimitives.h"
 
 namespace tessary {
 
@@ -31,15 +30,29 @@ SetupOutcome InsertRule::setUp() {
     start_ = static_cast<std::int64_t>(readNumber(options_.position)) - 1;
     counter_ = SequenceCounter(readNumber(options_.start), readNumber(options_.step),
                                readNumber(options_.digits));
+    // Cut once here rather than searched for and cleaned again on each of 200,000 rows.
+    pieces_.clear();
+    const std::u16string_view text = options_.text;
+    std::size_t from = 0;
+    if (options_.sequence) {
+        for (std::size_t at = text.find(u"/N"); at != std::u16string_view::npos;
+             at = text.find(u"/N", from)) {
+            pieces_.emplace_back(text.substr(from, at - from));
+            from = at + 2;
+        }
+    }
+    pieces_.emplace_back(text.substr(from));
+    for (std::u16string& piece : pieces_) removeForbiddenInsertCharacters(piece);
     return {};
 }
 
 void InsertRule::applyToRow(int, FileNameParts& parts) {
     std::u16string& text = text_;
-    text.assign(options_.text);
-    if (options_.sequence) Replace(text, u"/N", counter_.next());
-    // After the number is in, a stray slash of any other "/N" goes with the forbidden characters.
-    removeForbiddenInsertCharacters(text);
+    text.assign(pieces_.front());
+    if (pieces_.size() > 1) {
+        const std::u16string& number = counter_.next();
+        for (std::size_t i = 1; i < pieces_.size(); ++i) text.append(number).append(pieces_[i]);
+    }
 
     std::u16string& name = parts.name();
     if (!options_.insertIntoName) {
