@@ -31,7 +31,7 @@ class ShortText {
     std::u16string_view view() const { return {units_, length_}; }
 
   private:
-    char16_t units_[48];  // a 64-bit year, two more numbers and their dashes
+    char16_t units_[48] = {};  // a 64-bit year, two more numbers and their dashes
     std::size_t length_ = 0;
 };
 
