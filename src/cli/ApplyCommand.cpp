@@ -72,13 +72,6 @@ OtherOption journalOption(std::u16string& journal) {
     };
 }
 
-bool wantsHelp(const Arguments& args) {
-    for (const std::u16string& arg : args) {
-        if (arg == u"--help" || arg == u"-h") return true;
-    }
-    return false;
-}
-
 // The rows, as adding the files in this order would make them, with their full paths; with
 // `names`, each line's new name in the Preview column. False, said on the error stream, for a
 // line of --names without its tab.
@@ -112,10 +105,6 @@ bool readRows(Streams& io, bool names, FileListModel& model,
 }  // namespace
 
 int runApplyCommand(const Arguments& args, Streams& io) {
-    if (wantsHelp(args)) {
-        io.out << kApplyUsage;
-        return 0;
-    }
     PreviewChoice choice;
     std::u16string journal = kDefaultJournal;
     bool names = false;
@@ -130,6 +119,10 @@ int runApplyCommand(const Arguments& args, Streams& io) {
     if (!parsePreviewOptions(args, choice, error, own)) {
         io.err << "tessary-cli: " << error << "\n" << kApplyUsage;
         return kExitUsage;
+    }
+    if (choice.helpAsked) {
+        io.out << kApplyUsage;
+        return 0;
     }
 
     FileListModel model = FileListModel::withStandardColumns();
@@ -181,13 +174,13 @@ int runApplyCommand(const Arguments& args, Streams& io) {
 }
 
 int runUndoCommand(const Arguments& args, Streams& io) {
-    if (wantsHelp(args)) {
-        io.out << kUndoUsage;
-        return 0;
-    }
     std::u16string journal = kDefaultJournal;
     const OtherOption journalArg = journalOption(journal);
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (isHelpOption(args[i])) {
+            io.out << kUndoUsage;
+            return 0;
+        }
         const int taken = journalArg(args, i);
         if (taken <= 0) {
             io.err << "tessary-cli: " << (taken < 0 ? "missing value for " : "unknown option: ")

@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessary::cli {
@@ -18,6 +19,10 @@ struct Streams {
 };
 
 inline constexpr int kExitUsage = 1;
+
+// The options that ask for a command's usage (printed on standard output, exit status 0).
+// They count only where an option's name may stand, so that a value "-h" stays a value.
+inline bool isHelpOption(std::u16string_view arg) { return arg == u"--help" || arg == u"-h"; }
 inline constexpr int kExitWriteFailed = 4;
 
 int runPreviewCommand(const Arguments& args, Streams& io);

@@ -170,6 +170,13 @@ int write(const Arguments& args, Streams& io) {
 }  // namespace
 
 int runOprCommand(const Arguments& args, Streams& io) {
+    // The command word, the file and write's option name are where help may be asked.
+    for (std::size_t i = 0; i < args.size() && i < 3; ++i) {
+        if (isHelpOption(args[i])) {
+            io.out << kUsage;
+            return 0;
+        }
+    }
     if (args.size() == 2 && args[0] == u"dump") return dump(args[1], io);
     if (args.size() >= 2 && args[0] == u"write") return write(args, io);
     io.err << kUsage;

@@ -40,6 +40,10 @@ int runPreviewCommand(const Arguments& args, Streams& io) {
         io.err << "tessary-cli: " << error << "\n" << kUsage << kPreviewOptionsUsage << kInput;
         return kExitUsage;
     }
+    if (parsed.helpAsked) {
+        io.out << kUsage << kPreviewOptionsUsage << kInput;
+        return 0;
+    }
 
     // The Mp3 page reads the files: its lines are full paths.
     FileListModel model = FileListModel::withStandardColumns();

@@ -175,7 +175,9 @@ bool parsePreviewOptions(const Arguments& args, PreviewChoice& parsed, std::stri
                 return false;
             }
         }
-        if (arg == u"--replace-name") {
+        if (isHelpOption(arg)) {
+            parsed.helpAsked = true;
+        } else if (arg == u"--replace-name") {
             parsed.options.insert.insertIntoName = false;
         } else if (arg == u"--seq") {
             parsed.options.insert.sequence = true;

@@ -16,6 +16,7 @@ namespace tessary::cli {
 struct PreviewChoice {
     int page = PageBasic;
     PageOptions options;
+    bool helpAsked = false;  // --help or -h stood among the options
 };
 
 // A command's own option at args[at]: how many arguments it takes up (0: not one of its own,

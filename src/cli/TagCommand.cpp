@@ -126,6 +126,13 @@ int writeTag(const std::u16string& path, const Arguments& options, Streams& io) 
 }  // namespace
 
 int runTagCommand(const Arguments& args, Streams& io) {
+    // The command word, the file and the names of write's options are where help may be asked.
+    for (std::size_t i = 0; i < args.size(); i = i < 2 ? i + 1 : i + 2) {
+        if (isHelpOption(args[i])) {
+            io.out << kUsage;
+            return 0;
+        }
+    }
     if (args.size() < 2) return usage(io);
     if (args[0] == u"read" && args.size() == 2) return readTag(args[1], io);
     if (args[0] == u"write") return writeTag(args[1], Arguments(args.begin() + 2, args.end()), io);

@@ -5,6 +5,8 @@
 //   CDlgAbout about;  about.doModal(owner);
 #pragma once
 
+#include <string>
+
 #include "ColorButton.h"
 #include "ColorDlg.h"
 #include "DialogBase.h"
@@ -25,6 +27,12 @@ class CDlgAbout : public CColorDlg {
 class CAboutDlg : public DialogBase {
   public:
     CAboutDlg();
+
+  protected:
+    BOOL onInitDialog() override;
 };
+
+// "Tessary批量改名器 <version> 版", the product line of both about boxes.
+std::wstring productLineText();
 
 }  // namespace tessary
