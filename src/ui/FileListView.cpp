@@ -119,6 +119,8 @@ std::vector<int> FileListView::selectedRows() const {
 
 void FileListView::clearSelection() { ListView_SetItemState(list_, -1, 0, LVIS_SELECTED); }
 
+void FileListView::selectAll() { ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED); }
+
 bool FileListView::sortByColumn(int column) {
     if (!chooseSortOrder(sortOrder_, column)) return false;
     sortRows(model_, sortOrder_, collator_);

@@ -43,6 +43,7 @@ class FileListView {
     void showMovedRow(int row);
     std::vector<int> selectedRows() const;
     void clearSelection();
+    void selectAll();
 
     const SortOrder& sortOrder() const { return sortOrder_; }
     // Sorts the rows by the clicked column (a second click reverses); true when they moved.

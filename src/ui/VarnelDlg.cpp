@@ -81,6 +81,7 @@ bool CVarnelDlg::PreTranslateMessage(MSG& msg) {
         SendMessageW(hwnd(), WM_COMMAND, msg.wParam == 'S' ? ID_SAVE_RECORD : ID_LOAD_RECORD, 0);
         return true;
     }
+    if (handleShortcutKey(msg)) return true;
     return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }
 

@@ -69,6 +69,9 @@ class CVarnelDlg : public DialogBase {
     // The part of the message loop that belongs to the window: Alt+F4 is caught before the
     // platform turns it into a close request, then the dialog keys. True when consumed.
     bool PreTranslateMessage(MSG& msg);
+    // The window's own keys (F5, Ctrl+Enter, Ctrl+Z, Delete, Ctrl+A, Enter in a rule field):
+    // true when `msg` was one of them and has been carried out.
+    bool handleShortcutKey(const MSG& msg);
 
     FileListModel& model() { return model_; }
     const FileListModel& model() const { return model_; }

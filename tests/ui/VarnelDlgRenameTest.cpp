@@ -75,6 +75,68 @@ TEST_F(MainWindowRename, PreviewApplyUndoRenameTheFilesOnDisk) {
     EXPECT_TRUE(prompter_.shown().empty());
 }
 
+// The keys a user presses instead of the buttons, each where it is meant to work only.
+TEST_F(MainWindowRename, KeysPreviewApplyUndoRemoveAndSelectAll) {
+    addFiles({u"a.jpg", u"b.jpg", u"c.png"});
+    // As the program's loop hands a key to the window.
+    const auto press = [&](HWND target, WORD key, bool ctrl = false) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG msg{target, WM_KEYDOWN, key, 0, 0, {}};
+        if (!window_->PreTranslateMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        pump();
+    };
+    HWND list = item(IDC_FILE_LIST);
+    HWND field = item(IDC_NEW_NAME);
+    const auto selected = [&] {
+        std::vector<int> rows;
+        for (int r = ListView_GetNextItem(list, -1, LVNI_SELECTED); r >= 0;
+             r = ListView_GetNextItem(list, r, LVNI_SELECTED)) {
+            rows.push_back(r);
+        }
+        return rows;
+    };
+    click(IDC_BASIC_NEW_NAME);
+    setText(IDC_NEW_NAME, u"照片");
+
+    press(field, VK_RETURN, true);
+    EXPECT_TRUE(onDisk(u"a.jpg")) << "Ctrl+Enter before a preview applies nothing";
+    press(field, VK_RETURN);
+    EXPECT_EQ(cell(1, ColPreview), u"照片(1).jpg") << "Enter in a rule field previews";
+    setText(IDC_NEW_NAME, u"图");
+    press(list, VK_F5);
+    EXPECT_EQ(cell(1, ColPreview), u"图(1).jpg");
+
+    press(list, VK_RETURN, true);
+    EXPECT_TRUE(onDisk(u"图(1).jpg"));
+    EXPECT_FALSE(onDisk(u"b.jpg"));
+    press(field, 'Z', true);
+    EXPECT_TRUE(onDisk(u"图(1).jpg")) << "in an edit, Ctrl+Z is the edit's own";
+    press(list, 'Z', true);
+    EXPECT_TRUE(onDisk(u"b.jpg"));
+    EXPECT_FALSE(onDisk(u"图(1).jpg"));
+
+    press(list, VK_DELETE);
+    EXPECT_EQ(window_->model().rowCount(), 3) << "no row is selected";
+    press(field, 'A', true);
+    EXPECT_TRUE(selected().empty()) << "in an edit, Ctrl+A is the edit's own";
+    press(list, 'A', true);
+    EXPECT_EQ(selected(), (std::vector<int>{0, 1, 2}));
+    ListView_SetItemState(list, 0, 0, LVIS_SELECTED);
+    press(list, VK_DELETE);
+    EXPECT_EQ(window_->model().rowCount(), 1);
+    EXPECT_EQ(cell(0, ColFileName), u"a.jpg");
+    EXPECT_TRUE(onDisk(u"b.jpg")) << "removing a row leaves its file alone";
+    EXPECT_TRUE(prompter_.shown().empty());
+}
+
 TEST_F(MainWindowRename, ApplyNeverOverwritesAndReportsEachRow) {
     addFiles({u"one.txt", u"two.txt"});
     std::ofstream(folder_.path() / "taken.txt") << "keep me";
