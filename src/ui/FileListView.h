@@ -42,6 +42,7 @@ class FileListView {
     // The current row after a move, selected, focused and scrolled into view.
     void showMovedRow(int row);
     std::vector<int> selectedRows() const;
+    bool hasSelectedRows() const { return ListView_GetSelectedCount(list_) > 0; }
     void clearSelection();
     void selectAll();
 

@@ -75,12 +75,6 @@ bool CVarnelDlg::PreTranslateMessage(MSG& msg) {
         confirmExit();
         return true;
     }
-    // Ctrl+S and Ctrl+O save and load an operation record, where a Windows user looks for them.
-    if (msg.message == WM_KEYDOWN && (msg.wParam == 'S' || msg.wParam == 'O') &&
-        GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0) {
-        SendMessageW(hwnd(), WM_COMMAND, msg.wParam == 'S' ? ID_SAVE_RECORD : ID_LOAD_RECORD, 0);
-        return true;
-    }
     if (handleShortcutKey(msg)) return true;
     return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }

@@ -67,11 +67,9 @@ class CVarnelDlg : public DialogBase {
     // window is shown.
     HWND Create();
     // The part of the message loop that belongs to the window: Alt+F4 is caught before the
-    // platform turns it into a close request, then the dialog keys. True when consumed.
+    // platform turns it into a close request, then the window's own keys, then the dialog
+    // keys. True when consumed.
     bool PreTranslateMessage(MSG& msg);
-    // The window's own keys (F5, Ctrl+Enter, Ctrl+Z, Delete, Ctrl+A, Enter in a rule field):
-    // true when `msg` was one of them and has been carried out.
-    bool handleShortcutKey(const MSG& msg);
 
     FileListModel& model() { return model_; }
     const FileListModel& model() const { return model_; }
@@ -98,13 +96,18 @@ class CVarnelDlg : public DialogBase {
 
   protected:
     BOOL onInitDialog() override;
-    // Enter and Esc do nothing: the window is left only through the exit confirmation.
+    // Enter and Esc that reach the dialog do nothing: the window is left only through the exit
+    // confirmation.
     void onOK() override {}
     void onCancel() override {}
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onDestroyed() override;
 
   private:
+    // The window's own keys (Ctrl+S, Ctrl+O, F5, Ctrl+Enter, Ctrl+Z, Delete, Ctrl+A, Enter in
+    // a rule field): true when `msg` was one of them and has been carried out.
+    bool handleShortcutKey(const MSG& msg);
+
     // One row for each command: every id that asks for it, and its handler.
     struct CommandRow {
         std::vector<UINT> ids;

@@ -1,4 +1,5 @@
-// The main window's keys, for people who keep their hands on the keyboard: F5 previews,
+// The main window's keys, for people who keep their hands on the keyboard: Ctrl+S and Ctrl+O
+// save and load an operation record, where a Windows user looks for them; F5 previews,
 // Ctrl+Enter applies, Enter in a rule field previews; in the list, Ctrl+Z undoes, Delete
 // removes the selected rows and Ctrl+A selects them all. Elsewhere the keys keep their usual
 // meaning (Ctrl+Z and Ctrl+A in an edit are the edit's own).
@@ -33,6 +34,12 @@ bool CVarnelDlg::handleShortcutKey(const MSG& msg) {
         return true;
     };
     switch (msg.wParam) {
+        case 'S':
+        case 'O':
+            if (!ctrl) return false;
+            SendMessageW(hwnd(), WM_COMMAND, msg.wParam == 'S' ? ID_SAVE_RECORD : ID_LOAD_RECORD,
+                         0);
+            return true;
         case VK_F5:
             return !ctrl && press(IDC_PREVIEW);
         case VK_RETURN:
@@ -45,7 +52,7 @@ bool CVarnelDlg::handleShortcutKey(const MSG& msg) {
             list_.selectAll();
             return true;
         case VK_DELETE:
-            if (ctrl || !inList || list_.selectedRows().empty()) return false;
+            if (ctrl || !inList || !list_.hasSelectedRows()) return false;
             SendMessageW(hwnd(), WM_COMMAND, ID_LIST_REMOVE_SELECTED, 0);
             return true;
         default:

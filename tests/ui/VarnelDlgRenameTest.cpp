@@ -78,21 +78,6 @@ TEST_F(MainWindowRename, PreviewApplyUndoRenameTheFilesOnDisk) {
 // The keys a user presses instead of the buttons, each where it is meant to work only.
 TEST_F(MainWindowRename, KeysPreviewApplyUndoRemoveAndSelectAll) {
     addFiles({u"a.jpg", u"b.jpg", u"c.png"});
-    // As the program's loop hands a key to the window.
-    const auto press = [&](HWND target, WORD key, bool ctrl = false) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-        SetKeyboardState(keys);
-        MSG msg{target, WM_KEYDOWN, key, 0, 0, {}};
-        if (!window_->PreTranslateMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
-        pump();
-    };
     HWND list = item(IDC_FILE_LIST);
     HWND field = item(IDC_NEW_NAME);
     const auto selected = [&] {
@@ -106,31 +91,31 @@ TEST_F(MainWindowRename, KeysPreviewApplyUndoRemoveAndSelectAll) {
     click(IDC_BASIC_NEW_NAME);
     setText(IDC_NEW_NAME, u"照片");
 
-    press(field, VK_RETURN, true);
+    pressKey(field, VK_RETURN, true);
     EXPECT_TRUE(onDisk(u"a.jpg")) << "Ctrl+Enter before a preview applies nothing";
-    press(field, VK_RETURN);
+    pressKey(field, VK_RETURN);
     EXPECT_EQ(cell(1, ColPreview), u"照片(1).jpg") << "Enter in a rule field previews";
     setText(IDC_NEW_NAME, u"图");
-    press(list, VK_F5);
+    pressKey(list, VK_F5);
     EXPECT_EQ(cell(1, ColPreview), u"图(1).jpg");
 
-    press(list, VK_RETURN, true);
+    pressKey(list, VK_RETURN, true);
     EXPECT_TRUE(onDisk(u"图(1).jpg"));
     EXPECT_FALSE(onDisk(u"b.jpg"));
-    press(field, 'Z', true);
+    pressKey(field, 'Z', true);
     EXPECT_TRUE(onDisk(u"图(1).jpg")) << "in an edit, Ctrl+Z is the edit's own";
-    press(list, 'Z', true);
+    pressKey(list, 'Z', true);
     EXPECT_TRUE(onDisk(u"b.jpg"));
     EXPECT_FALSE(onDisk(u"图(1).jpg"));
 
-    press(list, VK_DELETE);
+    pressKey(list, VK_DELETE);
     EXPECT_EQ(window_->model().rowCount(), 3) << "no row is selected";
-    press(field, 'A', true);
+    pressKey(field, 'A', true);
     EXPECT_TRUE(selected().empty()) << "in an edit, Ctrl+A is the edit's own";
-    press(list, 'A', true);
+    pressKey(list, 'A', true);
     EXPECT_EQ(selected(), (std::vector<int>{0, 1, 2}));
     ListView_SetItemState(list, 0, 0, LVIS_SELECTED);
-    press(list, VK_DELETE);
+    pressKey(list, VK_DELETE);
     EXPECT_EQ(window_->model().rowCount(), 1);
     EXPECT_EQ(cell(0, ColFileName), u"a.jpg");
     EXPECT_TRUE(onDisk(u"b.jpg")) << "removing a row leaves its file alone";

@@ -204,6 +204,25 @@ class MainWindowTest : public ::testing::Test {
         }
     }
 
+    // A key press at `target` as the program's loop hands it to the window, with Ctrl held or
+    // not; true when the window took it.
+    bool pressKey(HWND target, WORD key, bool ctrl = false) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG msg{target, WM_KEYDOWN, key, 0, 0, {}};
+        const bool taken = window_->PreTranslateMessage(msg);
+        if (!taken) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        pump();
+        return taken;
+    }
+
     HWND hwnd() const { return window_->hwnd(); }
     HWND item(int id) const { return GetDlgItem(hwnd(), id); }
     void click(int id) {

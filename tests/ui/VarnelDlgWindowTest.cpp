@@ -496,24 +496,12 @@ TEST_F(MainWindowTest, ContextMenuSubmenuReachesTheRecordAndWindowCommands) {
 TEST_F(MainWindowTest, CtrlSAndCtrlOSaveAndLoadARecord) {
     window_->model().insertRow(0, u"a.txt");
     window_->modelChanged();
-    auto press = [&](WORD key) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = 0x80;
-        SetKeyboardState(keys);
-        MSG msg{item(IDC_NEW_EXT), WM_KEYDOWN, key, 0, 0, {}};
-        const bool taken = window_->PreTranslateMessage(msg);
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
-        return taken;
-    };
-    EXPECT_TRUE(press('S'));
-    EXPECT_TRUE(press('O'));
+    EXPECT_TRUE(pressKey(item(IDC_NEW_EXT), 'S', true));
+    EXPECT_TRUE(pressKey(item(IDC_NEW_EXT), 'O', true));
     EXPECT_EQ(shell_.recordAsked,
               (std::vector<RecordFileDialog>{RecordFileDialog::Save, RecordFileDialog::Open}));
     // Without Ctrl the letters are typed as usual.
-    MSG plain{item(IDC_NEW_EXT), WM_KEYDOWN, 'S', 0, 0, {}};
-    window_->PreTranslateMessage(plain);
+    pressKey(item(IDC_NEW_EXT), 'S');
     EXPECT_EQ(shell_.recordAsked.size(), 2u);
 }
 
